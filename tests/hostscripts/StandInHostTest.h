@@ -1,0 +1,53 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "framework/scripting/ScriptProcess.h"
+#include "support/TemporaryFolder.h"
+
+namespace vemo_test {
+
+// Runs the host scripts of the built tree against a document folder of the test's own, given
+// to the scripts through VEMO_HOST_DIR.
+class StandInHostTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ::setenv("VEMO_HOST_DIR", folder_.Path().c_str(), 1); }
+    void TearDown() override { ::unsetenv("VEMO_HOST_DIR"); }
+
+    static std::filesystem::path Script(const std::string& name) {
+        return std::filesystem::path(VEMO_TEST_BIN_DIR) / "hostscripts" / name;
+    }
+
+    // Runs the script and gives back how it ended; what it writes on standard error is kept
+    // in errors_.
+    fw::ScriptProcessResult Run(const std::string& name,
+                                const std::vector<std::string>& arguments = {}) {
+        ::testing::internal::CaptureStderr();
+        auto result =
+            fw::RunScriptProcess(Script(name).string(), arguments, std::chrono::seconds(20));
+        errors_ = ::testing::internal::GetCapturedStderr();
+        return result;
+    }
+
+    std::filesystem::path Host(const std::string& name) const { return folder_ / name; }
+
+    static std::string Read(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    static void Write(const std::filesystem::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    TemporaryFolder folder_;
+    std::string errors_;
+};
+
+}  // namespace vemo_test
