@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace vemo::test {
+
+// A fresh folder under the system's temporary folder, removed with all it holds when the
+// object goes.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+  private:
+    std::string path_;
+};
+
+// The whole content of a file; the empty text when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, const std::string& content);
+
+}  // namespace vemo::test
