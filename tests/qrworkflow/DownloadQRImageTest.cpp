@@ -68,6 +68,15 @@ TEST_F(DownloadQRImageTest, CreatesTheFolderTempAndGivesBackTheImageFile) {
                   server.HostAndPort() + "\r\n\r\n"});
 }
 
+TEST_F(DownloadQRImageTest, WorksOnAFreshMachineWhoseCacheFolderIsMissingToo) {
+    fw::SetDefaultFolder(temp_ / "cache/vemo");
+    ScriptedServer server({Serve(PngAnswer(kPng))});
+    UseServer(server);
+    fw::Ref<fw::FolderItem> file = Download(0);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->AbsolutePath(), temp_ / "cache/vemo/temp/temp_0.png");
+}
+
 TEST_F(DownloadQRImageTest, UsesAPresentFolderTempAsItIs) {
     std::filesystem::create_directory(temp_ / "temp");
     vemo::test::WriteWholeFile(temp_ / "temp/keep.txt", "kept");
