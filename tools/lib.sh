@@ -2,6 +2,8 @@
 
 VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev"
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core"
+# Only for -DVEMO_BUILD_BENCHMARKS=ON.
+VEMO_BENCH_PACKAGES="libbenchmark-dev"
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "framework/scripting/ScriptProcess.h"
-#include "support/TemporaryFolder.h"
+#include "support/TempFolder.h"
 
 namespace vemo_test {
 
@@ -46,7 +46,7 @@ class StandInHostTest : public ::testing::Test {
         std::ofstream(path, std::ios::binary) << bytes;
     }
 
-    TemporaryFolder folder_;
+    TempFolder folder_;
     std::string errors_;
 };
 

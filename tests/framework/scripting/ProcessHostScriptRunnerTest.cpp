@@ -13,7 +13,7 @@
 #include "framework/runtime/RuntimeException.h"
 #include "framework/scripting/HostScripting.h"
 #include "support/ScopedHostScriptRunner.h"
-#include "support/TemporaryFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ class ProcessRunnerTest : public ::testing::Test {
     explicit ProcessRunnerTest(std::chrono::milliseconds timeout = 20s)
         : runner_(
               std::make_shared<fw::ProcessHostScriptRunner>(fw::ProcessHostScriptRunner::Settings{
-                  .folder = folder_.Path().string(), .timeout = timeout})) {}
+                  .folder = folder_.Path(), .timeout = timeout})) {}
 
     void WriteScript(std::int32_t script, const std::string& text,
                      fs::perms permissions = fs::perms::owner_all) {
@@ -62,7 +62,7 @@ class ProcessRunnerTest : public ::testing::Test {
         return (folder_ / fw::Str(script)).string();
     }
 
-    vemo_test::TemporaryFolder folder_;
+    vemo_test::TempFolder folder_;
     vemo_test::ScopedHostScriptRunner<fw::ProcessHostScriptRunner> runner_;
 };
 

@@ -8,7 +8,7 @@
 
 #include "framework/scripting/HostScripting.h"
 #include "framework/scripting/ProcessHostScriptRunner.h"
-#include "support/TemporaryFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ class ForeignPlacesTest : public ::testing::Test {
         ::setenv("PATH", path_.c_str(), 1);
     }
 
-    vemo_test::TemporaryFolder folder_;
+    vemo_test::TempFolder folder_;
     fs::path start_ = fs::current_path();
     std::string path_;
 };
