@@ -1,6 +1,6 @@
 # Shared by the two set-up commands: the Debian packages and the build.
 
-VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev"
+VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev"
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core"
 
 as_root() {
