@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "chartservice/Decimal.h"
 #include "chartservice/QueryString.h"
 
 namespace chartservice {
@@ -21,18 +22,6 @@ std::optional<std::size_t> KeyIndex(std::string_view key) {
     return std::nullopt;
 }
 
-// Decimal digits only, at most `max`; nothing for anything else.
-std::optional<int> ParseNumber(std::string_view digits, int max) {
-    if (digits.empty()) return std::nullopt;
-    int value = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > max) return std::nullopt;
-    }
-    return value;
-}
-
 bool AllDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
@@ -43,8 +32,8 @@ std::string ParseSize(std::string_view size, ChartRequest& request) {
     std::string_view width = size.substr(0, x);
     std::string_view height = size.substr(x + 1);
     if (!AllDigits(width) || !AllDigits(height)) return "chs must be WIDTHxHEIGHT";
-    std::optional<int> w = ParseNumber(width, kMaxChartSide);
-    std::optional<int> h = ParseNumber(height, kMaxChartSide);
+    std::optional<int> w = ParseDecimal(width, kMaxChartSide);
+    std::optional<int> h = ParseDecimal(height, kMaxChartSide);
     if (!w || !h || *w < kMinChartSide || *h < kMinChartSide) {
         return "chs must be 1 to 1000 pixels each way";
     }
@@ -70,7 +59,7 @@ std::string ParseLevel(std::string_view levelAndMargin, ChartRequest& request) {
     if (bar == std::string_view::npos) return {};
     std::string_view margin = levelAndMargin.substr(bar + 1);
     if (!AllDigits(margin)) return "chld's margin must be a number of modules";
-    std::optional<int> modules = ParseNumber(margin, kMaxMargin);
+    std::optional<int> modules = ParseDecimal(margin, kMaxMargin);
     if (!modules) return "chld's margin must be 0 to 1000 modules";
     request.margin = *modules;
     return {};

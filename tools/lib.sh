@@ -1,7 +1,7 @@
 # Shared by the two set-up commands: the Debian packages and the build.
 
-VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev"
-VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core"
+VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev libcpp-httplib-dev"
+VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core zbar-tools"
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi

@@ -2,8 +2,11 @@
 
 #include "chartservice/CaseLabel.h"
 #include "chartservice/QrSymbol.h"
+#include "chartservice/Repeat.h"
 
 namespace {
+
+using chartservice_test::Repeat;
 
 using chartservice_test::PrintTo;
 
@@ -11,12 +14,6 @@ using chartservice::EncodeQrSymbol;
 using chartservice::ErrorCorrection;
 using chartservice::QrSymbol;
 using chartservice::TextEncoding;
-
-std::string Repeat(std::string_view piece, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i) text += piece;
-    return text;
-}
 
 int WidthOf(std::string_view data, TextEncoding encoding, ErrorCorrection level) {
     auto encoding_result = EncodeQrSymbol(data, encoding, level);
