@@ -6,12 +6,12 @@
 namespace chartservice {
 
 Bitmap DrawSymbol(const QrSymbol& symbol, const ChartLayout& layout, int width, int height) {
-    Bitmap bitmap(width, height, Bitmap::kWhite);
+    Bitmap bitmap(width, height);
     for (int y = 0; y < symbol.Width(); ++y) {
         for (int x = 0; x < symbol.Width(); ++x) {
             if (!symbol.IsDark(x, y)) continue;
-            bitmap.FillRect(layout.left + x * layout.scale, layout.top + y * layout.scale,
-                            layout.scale, layout.scale, Bitmap::kBlack);
+            bitmap.FillBlack(layout.left + x * layout.scale, layout.top + y * layout.scale,
+                             layout.scale, layout.scale);
         }
     }
     return bitmap;

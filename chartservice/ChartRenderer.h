@@ -15,7 +15,7 @@ Bitmap DrawSymbol(const QrSymbol& symbol, const ChartLayout& layout, int width, 
 
 // A chart's image, or the one-line reason there is none.
 struct ChartBitmap {
-    Bitmap bitmap{0, 0, Bitmap::kWhite};
+    Bitmap bitmap{0, 0};
     std::string error;  // empty on success
 
     explicit operator bool() const { return error.empty(); }

@@ -18,7 +18,7 @@ std::vector<std::string> Picture(const Bitmap& bitmap) {
     for (int y = 0; y < bitmap.Height(); ++y) {
         std::string row;
         for (int x = 0; x < bitmap.Width(); ++x) {
-            row += bitmap.At(x, y) == Bitmap::kBlack ? '#' : '.';
+            row += bitmap.IsBlack(x, y) ? '#' : '.';
         }
         rows.push_back(row);
     }
@@ -41,7 +41,7 @@ int BlackOutside(const Bitmap& bitmap, int left, int top, int right, int bottom)
     for (int y = 0; y < bitmap.Height(); ++y) {
         for (int x = 0; x < bitmap.Width(); ++x) {
             bool inside = x >= left && x < right && y >= top && y < bottom;
-            if (!inside && bitmap.At(x, y) == Bitmap::kBlack) ++count;
+            if (!inside && bitmap.IsBlack(x, y)) ++count;
         }
     }
     return count;
@@ -73,13 +73,13 @@ TEST_P(ChartRendererPlaces, TheCodeScaledAndCentredInExactlyTheSize) {
     // Finder patterns: seven dark modules from the top corners and down the left edge, each
     // followed by a light separator.
     for (int x : {c.left, c.left + 7 * c.scale - 1, right - 7 * c.scale, right - 1}) {
-        EXPECT_EQ(bitmap.At(x, c.top), Bitmap::kBlack) << "x " << x;
+        EXPECT_TRUE(bitmap.IsBlack(x, c.top)) << "x " << x;
     }
-    EXPECT_EQ(bitmap.At(c.left + 7 * c.scale, c.top), Bitmap::kWhite);
-    EXPECT_EQ(bitmap.At(right - 7 * c.scale - 1, c.top), Bitmap::kWhite);
-    EXPECT_EQ(bitmap.At(c.left, bottom - 1), Bitmap::kBlack);
-    EXPECT_EQ(bitmap.At(c.left, bottom - 7 * c.scale), Bitmap::kBlack);
-    EXPECT_EQ(bitmap.At(c.left, bottom - 7 * c.scale - 1), Bitmap::kWhite);
+    EXPECT_FALSE(bitmap.IsBlack(c.left + 7 * c.scale, c.top));
+    EXPECT_FALSE(bitmap.IsBlack(right - 7 * c.scale - 1, c.top));
+    EXPECT_TRUE(bitmap.IsBlack(c.left, bottom - 1));
+    EXPECT_TRUE(bitmap.IsBlack(c.left, bottom - 7 * c.scale));
+    EXPECT_FALSE(bitmap.IsBlack(c.left, bottom - 7 * c.scale - 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ChartRendererPlaces,
