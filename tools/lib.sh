@@ -2,6 +2,7 @@
 
 VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev libcpp-httplib-dev"
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core zbar-tools"
+VEMO_BENCH_PACKAGES="libbenchmark-dev"
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "chartservice/ChartServer.h"
+#include "chartservice/LoopbackChartServer.h"
 #include "chartservice/LoopbackHttp.h"
 
 namespace {
@@ -14,26 +15,7 @@ using chartservice::StreamLimits;
 using chartservice_test::RequestEnd;
 using namespace std::chrono_literals;
 
-// A server in this process, on a free loopback port, run on a thread of its own.
-class RunningServer {
-  public:
-    explicit RunningServer(StreamLimits limits) : server_(limits) {
-        auto binding = server_.Bind("127.0.0.1", 0);
-        EXPECT_TRUE(binding) << binding.error;
-        port_ = binding.port;
-        thread_ = std::thread([this] { server_.Run(); });
-    }
-    ~RunningServer() {
-        server_.Stop();
-        thread_.join();
-    }
-    int Port() const { return port_; }
-
-  private:
-    ChartServer server_;
-    int port_ = 0;
-    std::thread thread_;
-};
+using RunningServer = chartservice_test::LoopbackChartServer;
 
 TEST(ChartServerTest, RequestThatDoesNotArriveInTimeGets408) {
     RunningServer server(StreamLimits{16 * 1024, 200ms, 5000ms});
