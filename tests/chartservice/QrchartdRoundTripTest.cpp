@@ -118,6 +118,48 @@ INSTANTIATE_TEST_SUITE_P(
                       {1000, 999}}),
     chartservice_test::ByLabel());
 
+struct EncodingCase {
+    const char* label;
+    std::string encoding;
+    std::string text;      // UTF-8, sent percent-encoded
+    std::string expected;  // the data bytes in the code
+};
+
+const EncodingCase kEncodings[] = {
+    {"Utf8", "UTF-8", "Vemoコード 1+1=2", "Vemoコード 1+1=2"},
+    {"ShiftJis", "Shift_JIS", "Vemoコード 1+1=2", "Vemo\x83\x52\x81\x5B\x83\x68 1+1=2"},
+    {"Latin1", "ISO-8859-1", "Größe 1+1=2",
+     "Gr\xF6\xDF"
+     "e 1+1=2"},
+};
+
+using GridCase = std::tuple<EncodingCase, std::string, ImageSize>;
+
+class QrchartdGrid : public QrchartdServer, public testing::WithParamInterface<GridCase> {};
+
+TEST_P(QrchartdGrid, EveryEncodingAtEveryLevelDecodes) {
+    const auto& [encoding, level, size] = GetParam();
+    std::string target = "/chart?cht=qr&chs=" + std::to_string(size.width) + "x" +
+                         std::to_string(size.height) + "&choe=" + encoding.encoding +
+                         "&chl=" + PercentEncode(encoding.text) + "&chld=" + level;
+    auto reply = chartservice_test::Get(Port(), target);
+    ASSERT_EQ(reply.status, 200) << reply.body;
+    EXPECT_EQ(chartservice_test::PngSize(reply.body), size);
+    EXPECT_EQ(chartservice_test::ReadQrCode(reply.body), encoding.expected);
+}
+
+std::string GridName(const testing::TestParamInfo<GridCase>& info) {
+    const auto& [encoding, level, size] = info.param;
+    return std::string(encoding.label) + "_" + level + "_" + std::to_string(size.width) + "x" +
+           std::to_string(size.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grid, QrchartdGrid,
+    testing::Combine(testing::ValuesIn(kEncodings), testing::Values("L", "M", "Q", "H"),
+                     testing::Values(ImageSize{120, 120}, ImageSize{260, 180})),
+    GridName);
+
 // At one pixel per module zbar reads nothing, so only the answer and its size are checked.
 TEST_F(QrchartdServer, ExactFitAtOnePixelPerModule) {
     auto reply = chartservice_test::Get(Port(), "/chart?cht=qr&chs=29x29&chl=ABC&chld=M");
