@@ -28,14 +28,16 @@ struct ChartBitmap {
 // Throws what those steps throw.
 ChartBitmap RenderChartBitmap(const ChartRequest& request);
 
-// The chart as PNG bytes, or the reason it was refused (as RenderChartBitmap); throws what
-// RenderChartBitmap and EncodePng throw.
+// A chart as PNG bytes, or the one-line reason there is none.
 struct ChartImage {
     std::string png;
     std::string error;  // empty on success
 
     explicit operator bool() const { return error.empty(); }
 };
+
+// The chart of RenderChartBitmap as a PNG (EncodePng), or its reason; throws what
+// RenderChartBitmap and EncodePng throw.
 ChartImage RenderChart(const ChartRequest& request);
 
 }  // namespace chartservice

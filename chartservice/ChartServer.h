@@ -34,7 +34,8 @@ class ChartServer {
     ServerBinding Bind(const std::string& host, int port);
 
     // Serves until Stop; returns at once when Bind has not succeeded or Stop came first.
-    // Requests being served when Stop comes are finished first.
+    // Connections taken before Stop are served first, so a client still sending its request
+    // can hold the return up to the read deadline.
     void Run();
 
     // Makes Run return; may be called from any thread, at any time, more than once.
