@@ -20,23 +20,23 @@
 
 namespace {
 
-using vemo::test::Answer;
-using vemo::test::ReadRequest;
-using vemo::test::ScriptedServer;
+using vemo_test::Answer;
+using vemo_test::ReadRequest;
+using vemo_test::ScriptedServer;
 
 std::optional<std::string> chartHostArgument;
 
 std::string PngSizedAnswer() {
     std::string body(1024, '\0');
-    for (std::size_t i = 0; i < body.size(); ++i) body[i] = vemo::test::PatternByte(i);
+    for (std::size_t i = 0; i < body.size(); ++i) body[i] = vemo_test::PatternByte(i);
     return Answer("200 OK",
                   {"Content-Type: image/png", "Content-Length: " + std::to_string(body.size())},
                   body);
 }
 
 // The same 64 KiB again and again: the server holds one piece, never the whole answer.
-vemo::test::Step StreamRepeated(std::uint64_t count) {
-    return [count](vemo::test::Peer& peer) {
+vemo_test::Step StreamRepeated(std::uint64_t count) {
+    return [count](vemo_test::Peer& peer) {
         const std::string piece(64 * 1024, 'x');
         for (std::uint64_t sent = 0; sent < count; sent += piece.size()) {
             if (!peer.Send(piece.substr(0, std::min<std::uint64_t>(piece.size(), count - sent)))) {
@@ -62,12 +62,12 @@ double ThreadCpuMilliseconds() {
 }
 
 void BM_DownloadQRImage(benchmark::State& state) {
-    vemo::test::TempFolder folder;
+    vemo_test::TempFolder folder;
     std::string previousFolder = fw::SetDefaultFolder(folder.Path());
     std::optional<ScriptedServer> server;
     if (!chartHostArgument) {
-        vemo::test::Script serveImage{ReadRequest(), vemo::test::Send(PngSizedAnswer())};
-        server.emplace(std::vector<vemo::test::Script>{serveImage});
+        vemo_test::Script serveImage{ReadRequest(), vemo_test::Send(PngSizedAnswer())};
+        server.emplace(std::vector<vemo_test::Script>{serveImage});
     }
     std::string host = chartHostArgument ? *chartHostArgument : server->HostAndPort();
     std::string previousHost = SetChartHost(host);
@@ -84,11 +84,11 @@ BENCHMARK(BM_DownloadQRImage)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_StreamedAnswerMemory(benchmark::State& state) {
     const std::uint64_t bodyBytes = static_cast<std::uint64_t>(state.range(0)) << 20;
-    vemo::test::TempFolder folder;
+    vemo_test::TempFolder folder;
     auto file = std::make_shared<fw::FolderItem>(folder / "big.png");
     std::int64_t growth = 0;
     for (auto _ : state) {
-        ScriptedServer server({{ReadRequest(), vemo::test::Send(Answer("200 OK", {}, "")),
+        ScriptedServer server({{ReadRequest(), vemo_test::Send(Answer("200 OK", {}, "")),
                                 StreamRepeated(bodyBytes)}});
         std::int64_t baseline = ResidentBytes();
         std::int64_t peak = baseline;
@@ -114,11 +114,11 @@ BENCHMARK(BM_StreamedAnswerMemory)
     ->UseRealTime();
 
 void BM_NeverAnsweringServerCpu(benchmark::State& state) {
-    vemo::test::TempFolder folder;
+    vemo_test::TempFolder folder;
     auto file = std::make_shared<fw::FolderItem>(folder / "temp_0.png");
     double cpu = 0;
     for (auto _ : state) {
-        ScriptedServer server({{ReadRequest(), vemo::test::HoldOpen()}});
+        ScriptedServer server({{ReadRequest(), vemo_test::HoldOpen()}});
         fw::HTTPSocket socket;
         socket.Constructor();
         double before = ThreadCpuMilliseconds();

@@ -1,7 +1,7 @@
 # Shared by the two set-up commands: the Debian packages and the build.
 
-VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev"
-VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core"
+VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev libcpp-httplib-dev"
+VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core zbar-tools"
 # Only for -DVEMO_BUILD_BENCHMARKS=ON.
 VEMO_BENCH_PACKAGES="libbenchmark-dev"
 
