@@ -311,14 +311,25 @@ void Window::ApplyWindowFlags() {
 }
 
 void Window::SetHasBackColor(bool hasBackColor) {
-    RequiredWidgets().content->setAutoFillBackground(hasBackColor);
+    hasBackColor_ = hasBackColor;
+    ApplyBackColor();
 }
 
 void Window::SetBackColor(Color color) {
+    backColor_ = color;
+    ApplyBackColor();
+}
+
+void Window::ApplyBackColor() {
     QWidget& content = *RequiredWidgets().content;
-    QPalette palette = content.palette();
-    palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
+    // Without its own colour the content keeps the platform's, and so do the controls on it.
+    QPalette palette;
+    if (hasBackColor_) {
+        palette.setColor(QPalette::Window,
+                         QColor(backColor_.red, backColor_.green, backColor_.blue));
+    }
     content.setPalette(palette);
+    content.setAutoFillBackground(hasBackColor_);
 }
 
 void Window::SetMenuBar(Ref<fw::MenuBar> menuBar) {

@@ -79,6 +79,7 @@ class Window : public Object {
     void SetCloseButton(bool closeButton);
     void SetMinimizeButton(bool minimizeButton);
     void SetMaximizeButton(bool maximizeButton);
+    // The content's own background colour, used only while HasBackColor holds.
     void SetHasBackColor(bool hasBackColor);
     void SetBackColor(Color color);
 
@@ -127,6 +128,7 @@ class Window : public Object {
     void ResizeToContent();
     void ApplyVisibility();
     void FinishClose();
+    void ApplyBackColor();
 
     std::unique_ptr<Widgets> widgets_;
     std::vector<Ref<Control>> controls_;
@@ -139,6 +141,8 @@ class Window : public Object {
     std::int32_t maxHeight_ = 32000;
     std::int32_t frame_ = 0;
     bool resizeable_ = true;
+    bool hasBackColor_ = false;
+    Color backColor_{255, 255, 255};
     bool visible_ = true;
     bool fullScreen_ = false;
     bool menuBarVisible_ = true;
