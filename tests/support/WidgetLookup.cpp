@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEnterEvent>
+#include <QWindow>
 
 QWidget* FindWidget(const std::string& objectName) {
     QString name = QString::fromStdString(objectName);
@@ -27,4 +29,15 @@ void ClickWidget(QWidget& widget) {
     auto* button = qobject_cast<QAbstractButton*>(&widget);
     ASSERT_NE(button, nullptr) << widget.objectName().toStdString() << " is not a button";
     button->click();
+}
+
+void WaitUntilExposed(QWidget& widget) {
+    QElapsedTimer clock;
+    clock.start();
+    QWidget* top = widget.window();
+    while (!(top->windowHandle() && top->windowHandle()->isExposed()) && clock.elapsed() < 1000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_TRUE(top->windowHandle() && top->windowHandle()->isExposed())
+        << top->objectName().toStdString() << " is not on screen";
 }

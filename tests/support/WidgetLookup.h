@@ -20,6 +20,10 @@ W* FindWidgetAs(const std::string& objectName) {
     return typed;
 }
 
+// Lets the event loop run until the window of `widget` is on screen (exposed), as it is by
+// the time a user can act on it; records a failure after a second.
+void WaitUntilExposed(QWidget& widget);
+
 // What the pointer and the mouse do, as Qt delivers it to a widget.
 void EnterWidget(QWidget& widget);
 void ClickWidget(QWidget& widget);
