@@ -2,6 +2,8 @@
 
 VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev"
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core"
+# The palette on screen: a Japanese font, and a virtual display for machines without one.
+VEMO_RUN_PACKAGES="fonts-ipafont-gothic xvfb"
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
