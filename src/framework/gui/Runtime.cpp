@@ -93,6 +93,9 @@ int RuntimeExit() {
     int status = State().startFailed ? 1 : State().exitCode;
     State().application = nullptr;
     ReleaseWindowLists();
+    // Both would need the QApplication that may go now.
+    SetBackgroundTask({});
+    SetMessageBoxPresenter({});
     OwnedApplication().reset();
     return status;
 }

@@ -28,8 +28,9 @@ void RuntimeRun();
 void Quit(int code);
 bool QuitRequested();
 
-// Ends the run: releases the application object and the window lists, deletes the
-// QApplication when RuntimeInit made it, and gives the exit status: 1 after a failed start,
+// Ends the run: releases the application object and the window lists, puts back the default
+// background task and message box, deletes the QApplication when RuntimeInit made it, and
+// gives the exit status: 1 after a failed start,
 // otherwise the code of the last Quit (0 when none was asked for).
 int RuntimeExit();
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "framework/gui/Runtime.h"
+#include "framework/runtime/MsgBox.h"
 
 namespace {
 
@@ -17,6 +18,11 @@ TEST(RuntimeInitTest, MakesTheApplicationWithoutTheProcessArguments) {
     EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
     EXPECT_EQ(fw::RuntimeExit(), 0);
     EXPECT_EQ(QCoreApplication::instance(), nullptr) << "the runtime deletes what it made";
+
+    // Without the application no Qt box can show: the text goes to standard error again.
+    testing::internal::CaptureStderr();
+    fw::MsgBox("after the run");
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("after the run"), std::string::npos);
 }
 
 }  // namespace
