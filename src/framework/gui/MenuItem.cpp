@@ -64,8 +64,10 @@ void MenuItem::SetAutoEnable(bool autoEnable) {
 void MenuItem::ApplyToAction() {
     if (!action_) return;
     QString text = QString::fromStdString(text_);
-    action_->setText(text);
-    action_->setSeparator(text_ == "-");
+    const bool separator = text_ == "-";
+    // A separator with a text is drawn as a titled section; the line alone is meant.
+    action_->setText(separator ? QString() : text);
+    action_->setSeparator(separator);
     action_->setShortcut(QKeySequence::fromString(QString::fromStdString(portableShortcut_),
                                                   QKeySequence::PortableText));
     action_->setEnabled(autoEnable_);

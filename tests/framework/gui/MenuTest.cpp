@@ -56,7 +56,10 @@ TEST_F(MenuTest, ItemsDrawAsActionsWithShortcutsAndSeparators) {
     EXPECT_EQ(quit->text(), QString("終了"));
     EXPECT_EQ(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(quit->isEnabled());
-    EXPECT_TRUE(bar_->Lookup("UntitledMenu1")->Action()->isSeparator());
+    QAction* separator = bar_->Lookup("UntitledMenu1")->Action();
+    EXPECT_TRUE(separator->isSeparator());
+    EXPECT_TRUE(separator->text().isEmpty()) << "a bare line, not a titled section";
+    EXPECT_EQ(bar_->Lookup("UntitledMenu1")->Text(), "-");
     EXPECT_TRUE(bar_->Child("FileMenu")->Action()->shortcut().isEmpty());
     QMenu* file = bar_->Child("FileMenu")->Action()->menu();
     ASSERT_NE(file, nullptr);
