@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "shell/ProcessSteps.h"
 #include "shell/Window1.h"
 #include "support/UnhandledReports.h"
+#include "support/WidgetLookup.h"
 
 namespace {
 
@@ -83,6 +85,18 @@ TEST_F(StartupTest, FileQuitClosesThePaletteAndEndsWithZero) {
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(palette_.expired());
     EXPECT_TRUE(menuBar_.expired());
+}
+
+TEST_F(StartupTest, CtrlQClosesThePaletteAndEndsWithZero) {
+    bool active = false;
+    int status = RunProcessSteps(nullptr, InLoop([&](Window1& palette) {
+                                     WaitUntilExposed(*palette.Widget());
+                                     active = QApplication::activeWindow() == palette.Widget();
+                                     PressKeys(*palette.Widget(), Qt::Key_Q, Qt::ControlModifier);
+                                 }));
+    EXPECT_TRUE(active) << "the new palette takes the keyboard";
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(palette_.expired());
 }
 
 TEST_F(StartupTest, AnExceptionAtStartIsReportedTheLoopNeverRunsAndStatusIsOne) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEnterEvent>
+#include <QTest>
 #include <QWindow>
 
 QWidget* FindWidget(const std::string& objectName) {
@@ -40,4 +41,8 @@ void WaitUntilExposed(QWidget& widget) {
     }
     EXPECT_TRUE(top->windowHandle() && top->windowHandle()->isExposed())
         << top->objectName().toStdString() << " is not on screen";
+}
+
+void PressKeys(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(&widget, key, modifiers);
 }

@@ -27,3 +27,5 @@ void WaitUntilExposed(QWidget& widget);
 // What the pointer and the mouse do, as Qt delivers it to a widget.
 void EnterWidget(QWidget& widget);
 void ClickWidget(QWidget& widget);
+// A key pressed and released while `widget`'s window is active; menu shortcuts see it.
+void PressKeys(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers modifiers);

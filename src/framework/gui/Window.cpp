@@ -267,6 +267,10 @@ void Window::ApplyVisibility() {
     } else {
         top.showNormal();
     }
+    // A new window takes the keyboard, so its menu shortcuts work at once; later shows (the
+    // palette coming back) leave the focus where the user has it.
+    if (visible_ && !shownBefore_) top.activateWindow();
+    shownBefore_ = shownBefore_ || visible_;
 }
 
 std::string Window::Title() const { return RequiredWidgets().top->windowTitle().toStdString(); }

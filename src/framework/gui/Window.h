@@ -67,6 +67,7 @@ class Window : public Object {
 
     bool Visible() const { return visible_; }
     // Shows or hides the window; during Constructor it takes effect when the build is done.
+    // The first time it shows, the window becomes the active one.
     void SetVisible(bool visible);
     void SetFullScreen(bool fullScreen);
 
@@ -150,6 +151,7 @@ class Window : public Object {
     bool minimizeButton_ = true;
     bool maximizeButton_ = true;
     bool building_ = false;
+    bool shownBefore_ = false;
     bool open_ = false;
     bool closing_ = false;
 };
