@@ -31,11 +31,13 @@ Ref<Window> TakeOpen(const Window& window) {
     return taken;
 }
 
-void ReleaseClosedWhenIdle() {
+void ReleaseClosedWhenIdle(int delayMs = 0) {
     if (!QCoreApplication::instance()) return;
-    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+    QTimer::singleShot(delayMs, QCoreApplication::instance(), [] {
         if (IsDispatching()) {
-            ReleaseClosedWhenIdle();
+            // A handler is yielding to the loop; look again after a while, not every turn.
+            constexpr int kRetryMs = 50;
+            ReleaseClosedWhenIdle(kRetryMs);
             return;
         }
         // Moved out first: a window's teardown may close or release other windows.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QWidget>
 
@@ -9,6 +11,7 @@
 #include "framework/gui/MenuBar.h"
 #include "framework/gui/Runtime.h"
 #include "framework/gui/StaticText.h"
+#include "framework/runtime/BackgroundTask.h"
 #include "framework/runtime/Dispatcher.h"
 #include "framework/runtime/RuntimeException.h"
 #include "support/GuiRuntimeTest.h"
@@ -116,6 +119,25 @@ TEST_F(WindowTest, AThrowingCloseHandlerStillClosesAndIsReported) {
     window->Widget()->close();
     EXPECT_FALSE(window->IsOpen());
     EXPECT_EQ(unhandled_.All(), std::vector<std::string>{"RuntimeException: disk full"});
+}
+
+TEST_F(WindowTest, AClosedWindowIsReleasedOnlyOnceNoHandlerRuns) {
+    auto second = BuildRecordingWindow();  // keeps the loop from being asked to end
+    std::weak_ptr<RecordingWindow> closed;
+    fw::DispatchEvent([&] {
+        auto window = BuildRecordingWindow();
+        closed = window;
+        window->Close();
+        window.reset();
+        for (int turn = 0; turn < 20; ++turn) fw::RuntimeBackgroundTask();
+        EXPECT_FALSE(closed.expired()) << "released under a running handler";
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!closed.expired() && clock.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_TRUE(closed.expired());
 }
 
 TEST_F(WindowTest, LeftAndTopReadBackWhatWasSet) {
