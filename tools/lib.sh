@@ -4,6 +4,8 @@ VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev l
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core zbar-tools"
 # Only for -DVEMO_BUILD_BENCHMARKS=ON.
 VEMO_BENCH_PACKAGES="libbenchmark-dev"
+# The palette on screen: a Japanese font, and a virtual display for machines without one.
+VEMO_RUN_PACKAGES="fonts-ipafont-gothic xvfb"
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "framework/gui/BevelButton.h"
+#include "framework/gui/MenuItem.h"
+#include "framework/gui/PopupMenu.h"
+#include "framework/gui/QuitMenuItem.h"
+#include "framework/gui/StaticText.h"
+#include "framework/gui/Timer.h"
+#include "framework/gui/Window.h"
+#include "framework/text/TextFunctions.h"
+
+// The palette: its controls, status line, hover help and menu-item accessors. There is one,
+// reached through Instance().
+class Window1 : public fw::Window {
+  public:
+    static const fw::ClassRecord& ClassInfo();
+    const fw::ClassRecord& ClassOf() const override { return ClassInfo(); }
+    ~Window1() override;
+
+    // The open palette; builds one when none is open. Raises IllegalCastException when the
+    // window found under the class's name is not a Window1; an exception while the palette is
+    // built passes on.
+    static fw::Ref<Window1> Instance();
+
+    // Handler of the Layout event: the menu bar and the window's design values.
+    void Layout();
+    // Handler of the CreateControls event.
+    void CreateControls();
+    // Makes the nine controls in their order and attaches their handlers.
+    void CreateControls0();
+    // Hover help: the status line explains the setting row of the entered control.
+    void POP1_MouseEnter(fw::Control& sender);
+    void ST2_MouseEnter(fw::Control& sender);
+
+    // The items of the palette's menu bar by name; NilObjectException without a menu bar.
+    fw::Ref<fw::MenuItem> EditMenu() const;
+    fw::Ref<fw::MenuItem> EditSelectAll() const;
+    fw::Ref<fw::MenuItem> UntitledMenu0() const;
+    fw::Ref<fw::MenuItem> EditClear() const;
+    fw::Ref<fw::MenuItem> EditPaste() const;
+    fw::Ref<fw::MenuItem> EditCopy() const;
+    fw::Ref<fw::MenuItem> EditCut() const;
+    fw::Ref<fw::MenuItem> UntitledMenu1() const;
+    fw::Ref<fw::MenuItem> EditUndo() const;
+    fw::Ref<fw::MenuItem> FileMenu() const;
+    fw::Ref<fw::QuitMenuItem> FileQuit() const;
+
+    // Writes the status line and redraws it before returning.
+    void SetST1(const fw::String& text);
+
+    // The controls by name (and index), typed; nil when absent.
+    fw::Ref<fw::Timer> Timer1() const;
+    fw::Ref<fw::BevelButton> makeqr() const;
+    fw::Ref<fw::PopupMenu> POP1(std::int32_t index) const;
+    fw::Ref<fw::StaticText> ST2(std::int32_t index) const;
+    fw::Ref<fw::StaticText> ST1() const;
+
+    std::int32_t Untitled = 0;
+    // The preference file and the script folder; typed as the file reference class once the
+    // framework has one.
+    fw::Ref<fw::Object> gMyPref;
+    fw::Ref<fw::Object> gMyScriptFolder;
+    fw::String gAiver;
+
+  private:
+    template <class T>
+    fw::Ref<T> MenuItemNamed(std::string_view name) const;
+    void ShowSettingHelp(std::int32_t index);
+};
