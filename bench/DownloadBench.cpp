@@ -1,5 +1,5 @@
 // Download benchmarks. Run: build/bin/download_bench [--chart_host=HOST[:PORT]]
-// With --chart_host, DownloadQRImage asks that chart service instead of the loopback server
+// With --chart_host, DownQR asks that chart service instead of the loopback server
 // that the benchmark starts itself.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -11,10 +11,11 @@
 #include <optional>
 
 #include "framework/files/GetFolderItem.h"
+#include "framework/gui/Runtime.h"
 #include "framework/net/HTTPSocket.h"
 #include "framework/runtime/BackgroundTask.h"
 #include "qrworkflow/ChartHost.h"
-#include "qrworkflow/DownloadQRImage.h"
+#include "shell/Window1.h"
 #include "support/ScriptedServer.h"
 #include "support/TempFolder.h"
 
@@ -61,7 +62,8 @@ double ThreadCpuMilliseconds() {
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
-void BM_DownloadQRImage(benchmark::State& state) {
+void BM_DownQR(benchmark::State& state) {
+    auto palette = fw::RuntimeNewObject<Window1>();
     vemo_test::TempFolder folder;
     std::string previousFolder = fw::SetDefaultFolder(folder.Path());
     std::optional<ScriptedServer> server;
@@ -72,7 +74,7 @@ void BM_DownloadQRImage(benchmark::State& state) {
     std::string host = chartHostArgument ? *chartHostArgument : server->HostAndPort();
     std::string previousHost = SetChartHost(host);
     for (auto _ : state) {
-        if (!DownloadQRImage("https://vemo.example/item/12345", 0, "UTF-8", "M", "200")) {
+        if (!palette->DownQR("https://vemo.example/item/12345", 0, "UTF-8", "M", "200")) {
             state.SkipWithError("the download gave no image");
             break;
         }
@@ -80,7 +82,7 @@ void BM_DownloadQRImage(benchmark::State& state) {
     SetChartHost(previousHost);
     fw::SetDefaultFolder(previousFolder);
 }
-BENCHMARK(BM_DownloadQRImage)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_DownQR)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_StreamedAnswerMemory(benchmark::State& state) {
     const std::uint64_t bodyBytes = static_cast<std::uint64_t>(state.range(0)) << 20;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "framework/files/FolderItem.h"
 #include "framework/gui/BevelButton.h"
 #include "framework/gui/MenuItem.h"
 #include "framework/gui/PopupMenu.h"
@@ -48,6 +49,21 @@ class Window1 : public fw::Window {
     fw::Ref<fw::MenuItem> FileMenu() const;
     fw::Ref<fw::QuitMenuItem> FileQuit() const;
 
+    // Shows a message with the palette brought to the front, then hands the front back to
+    // the drawing application.
+    void my_msgbox(const fw::String& message);
+    // Asks the drawing application to come to the front; a message when it cannot be reached.
+    // NilObjectException when no event could be made.
+    void AI_ACCTIVE();
+
+    // Downloads the QR code of one item into "temp_<itemNumber>.png" in the folder "temp"
+    // (made when missing), within 3 seconds of the connection's start and 3 more from its
+    // coming up. The file when a whole image arrived (status 200, a body, its Content-Length
+    // when given); no object otherwise. NilObjectException when "temp" cannot be referred to.
+    fw::Ref<fw::FolderItem> DownQR(const fw::String& text, std::int32_t itemNumber,
+                                   const fw::String& encoding, const fw::String& levelLetter,
+                                   const fw::String& size);
+
     // Writes the status line and redraws it before returning.
     void SetST1(const fw::String& text);
 
@@ -59,10 +75,8 @@ class Window1 : public fw::Window {
     fw::Ref<fw::StaticText> ST1() const;
 
     std::int32_t Untitled = 0;
-    // The preference file and the script folder; typed as the file reference class once the
-    // framework has one.
-    fw::Ref<fw::Object> gMyPref;
-    fw::Ref<fw::Object> gMyScriptFolder;
+    fw::Ref<fw::FolderItem> gMyPref;
+    fw::Ref<fw::FolderItem> gMyScriptFolder;
     fw::String gAiver;
 
   private:

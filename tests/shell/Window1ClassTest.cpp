@@ -35,11 +35,26 @@ TEST(Window1ClassTest, KeepsTheWindowsOperationsThenItsOwnInOrder) {
     ASSERT_GT(table.size(), base.size());
     EXPECT_TRUE(std::equal(base.begin(), base.end(), table.begin())) << "nothing overridden";
     EXPECT_EQ(OwnOperations(Window1::ClassInfo()),
-              (std::vector<std::string>{
-                  "Layout()", "CreateControls()", "CreateControls0()", "POP1_MouseEnter(Control)",
-                  "ST2_MouseEnter(Control)", "EditMenu()", "EditSelectAll()", "UntitledMenu0()",
-                  "EditClear()", "EditPaste()", "EditCopy()", "EditCut()", "UntitledMenu1()",
-                  "EditUndo()", "FileMenu()", "FileQuit()", "SetST1(String)"}));
+              (std::vector<std::string>{"Layout()",
+                                        "CreateControls()",
+                                        "CreateControls0()",
+                                        "POP1_MouseEnter(Control)",
+                                        "ST2_MouseEnter(Control)",
+                                        "EditMenu()",
+                                        "EditSelectAll()",
+                                        "UntitledMenu0()",
+                                        "EditClear()",
+                                        "EditPaste()",
+                                        "EditCopy()",
+                                        "EditCut()",
+                                        "UntitledMenu1()",
+                                        "EditUndo()",
+                                        "FileMenu()",
+                                        "FileQuit()",
+                                        "my_msgbox(String)",
+                                        "AI_ACCTIVE()",
+                                        "DownQR(String,Int32,String,String,String)",
+                                        "SetST1(String)"}));
 }
 
 TEST(Window1ClassTest, PublishesMethodsThenPropertiesWithTheirAttributes) {
@@ -71,6 +86,9 @@ TEST(Window1ClassTest, PublishesMethodsThenPropertiesWithTheirAttributes) {
                                                "EditUndo",
                                                "FileMenu",
                                                "FileQuit",
+                                               "my_msgbox",
+                                               "AI_ACCTIVE",
+                                               "DownQR",
                                                "SetST1",
                                                "Untitled",
                                                "gMyPref",
@@ -92,15 +110,11 @@ TEST(Window1ClassTest, HandlesOnlyLayoutAndCreateControlsSoFar) {
     EXPECT_EQ(record.HandlerFor("CancelClose"), nullptr) << "a close is never refused";
 }
 
-// Notes its own release in a shared log.
-class Released : public fw::Object {
+// A file reference that notes its own release in a shared log.
+class Released : public fw::FolderItem {
   public:
-    static const fw::ClassRecord& ClassInfo() {
-        static const fw::ClassRecord& record = fw::BuildClassRecord({.name = "Test.Released"});
-        return record;
-    }
-    const fw::ClassRecord& ClassOf() const override { return ClassInfo(); }
-    Released(std::vector<std::string>& log, std::string name) : log_(log), name_(std::move(name)) {}
+    Released(std::vector<std::string>& log, std::string name)
+        : fw::FolderItem("/" + name), log_(log), name_(std::move(name)) {}
     ~Released() override { log_.push_back(name_); }
 
   private:

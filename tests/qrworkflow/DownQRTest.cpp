@@ -1,13 +1,14 @@
-#include "qrworkflow/DownloadQRImage.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 
 #include "framework/files/GetFolderItem.h"
+#include "framework/gui/Runtime.h"
 #include "framework/runtime/NilObjectException.h"
+#include "qrworkflow/ChartAnswer.h"
 #include "qrworkflow/ChartHost.h"
+#include "shell/Window1.h"
 #include "support/ScriptedServer.h"
 #include "support/TempFolder.h"
 
@@ -32,7 +33,7 @@ std::string PngAnswer(const std::string& body) {
 }
 
 // The default folder and the chart host pointed at the test's own, and put back after.
-class DownloadQRImageTest : public ::testing::Test {
+class DownQRTest : public ::testing::Test {
   protected:
     void SetUp() override { previousFolder_ = fw::SetDefaultFolder(temp_.Path()); }
     void TearDown() override {
@@ -45,15 +46,17 @@ class DownloadQRImageTest : public ::testing::Test {
     }
 
     fw::Ref<fw::FolderItem> Download(std::int32_t itemNumber, const std::string& text = "ABC") {
-        return DownloadQRImage(text, itemNumber, "UTF-8", "M", "200");
+        return palette_->DownQR(text, itemNumber, "UTF-8", "M", "200");
     }
 
+    // DownQR needs nothing of the palette's widgets, so it is never built.
+    fw::Ref<Window1> palette_ = fw::RuntimeNewObject<Window1>();
     TempFolder temp_;
     std::string previousFolder_;
     std::string previousHost_ = ChartHost();
 };
 
-TEST_F(DownloadQRImageTest, CreatesTheFolderTempAndGivesBackTheImageFile) {
+TEST_F(DownQRTest, CreatesTheFolderTempAndGivesBackTheImageFile) {
     ScriptedServer server({Serve(PngAnswer(kPng))});
     UseServer(server);
     ASSERT_FALSE(std::filesystem::exists(temp_ / "temp"));
@@ -68,7 +71,7 @@ TEST_F(DownloadQRImageTest, CreatesTheFolderTempAndGivesBackTheImageFile) {
                   server.HostAndPort() + "\r\n\r\n"});
 }
 
-TEST_F(DownloadQRImageTest, WorksOnAFreshMachineWhoseCacheFolderIsMissingToo) {
+TEST_F(DownQRTest, WorksOnAFreshMachineWhoseCacheFolderIsMissingToo) {
     fw::SetDefaultFolder(temp_ / "cache/vemo");
     ScriptedServer server({Serve(PngAnswer(kPng))});
     UseServer(server);
@@ -77,7 +80,7 @@ TEST_F(DownloadQRImageTest, WorksOnAFreshMachineWhoseCacheFolderIsMissingToo) {
     EXPECT_EQ(file->AbsolutePath(), temp_ / "cache/vemo/temp/temp_0.png");
 }
 
-TEST_F(DownloadQRImageTest, UsesAPresentFolderTempAsItIs) {
+TEST_F(DownQRTest, UsesAPresentFolderTempAsItIs) {
     std::filesystem::create_directory(temp_ / "temp");
     vemo_test::WriteWholeFile(temp_ / "temp/keep.txt", "kept");
     ScriptedServer server({Serve(PngAnswer(kPng))});
@@ -88,7 +91,7 @@ TEST_F(DownloadQRImageTest, UsesAPresentFolderTempAsItIs) {
     EXPECT_EQ(ReadWholeFile(temp_ / "temp/keep.txt"), "kept");
 }
 
-TEST_F(DownloadQRImageTest, TheSameItemNumberTwiceLeavesTheLaterAnswer) {
+TEST_F(DownQRTest, TheSameItemNumberTwiceLeavesTheLaterAnswer) {
     ScriptedServer server({Serve(PngAnswer(kPng + "first and longer")), Serve(PngAnswer(kPng))});
     UseServer(server);
     ASSERT_TRUE(Download(3, "first"));
@@ -97,7 +100,7 @@ TEST_F(DownloadQRImageTest, TheSameItemNumberTwiceLeavesTheLaterAnswer) {
     EXPECT_EQ(ReadWholeFile(file->AbsolutePath()), kPng);
 }
 
-TEST_F(DownloadQRImageTest, SendsTheTextPercentEncoded) {
+TEST_F(DownQRTest, SendsTheTextPercentEncoded) {
     ScriptedServer server({Serve(PngAnswer(kPng))});
     UseServer(server);
     ASSERT_TRUE(Download(0, "a&b#c%d e\nf日本"));
@@ -115,8 +118,7 @@ struct AnswerRow {
 
 void PrintTo(const AnswerRow& row, std::ostream* os) { *os << row.name; }
 
-class AnswerCheckTest : public DownloadQRImageTest,
-                        public ::testing::WithParamInterface<AnswerRow> {};
+class AnswerCheckTest : public DownQRTest, public ::testing::WithParamInterface<AnswerRow> {};
 
 TEST_P(AnswerCheckTest, GivesTheFileOnlyForAWholeImage) {
     ScriptedServer server({GetParam().script});
@@ -141,13 +143,13 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerRow{"ClosedAtOnce", {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(DownloadQRImageTest, NoObjectWhenTheServiceCannotBeReached) {
+TEST_F(DownQRTest, NoObjectWhenTheServiceCannotBeReached) {
     previousHost_ = SetChartHost("127.0.0.1:" + std::to_string(vemo_test::ClosedPort()));
     EXPECT_FALSE(Download(0));
 }
 
 // The one timed case here: it shows that the download gives up after its three seconds.
-TEST_F(DownloadQRImageTest, NoObjectWhenTheServiceNeverAnswers) {
+TEST_F(DownQRTest, NoObjectWhenTheServiceNeverAnswers) {
     ScriptedServer server({{ReadRequest(), vemo_test::HoldOpen()}});
     UseServer(server);
     auto start = std::chrono::steady_clock::now();
@@ -158,7 +160,7 @@ TEST_F(DownloadQRImageTest, NoObjectWhenTheServiceNeverAnswers) {
     EXPECT_EQ(ReadWholeFile(temp_ / "temp/temp_0.png"), "") << "created empty, left empty";
 }
 
-TEST_F(DownloadQRImageTest, NoObjectWhenTempIsAPlainFileOrTheImageAFolder) {
+TEST_F(DownQRTest, NoObjectWhenTempIsAPlainFileOrTheImageAFolder) {
     ScriptedServer server({Serve(PngAnswer(kPng))});
     UseServer(server);
     vemo_test::WriteWholeFile(temp_ / "temp", "a file");
@@ -168,7 +170,7 @@ TEST_F(DownloadQRImageTest, NoObjectWhenTempIsAPlainFileOrTheImageAFolder) {
     EXPECT_FALSE(Download(0));
 }
 
-TEST_F(DownloadQRImageTest, RaisesNilObjectExceptionWhenTheFolderCannotBeReferredTo) {
+TEST_F(DownQRTest, RaisesNilObjectExceptionWhenTheFolderCannotBeReferredTo) {
     fw::SetDefaultFolder("");
     EXPECT_THROW(Download(0), fw::NilObjectException);
 }
