@@ -14,7 +14,8 @@ QWidget* FindWidget(const std::string& objectName) {
     std::string known;
     for (QWidget* widget : QApplication::allWidgets()) {
         if (widget->objectName() == name) return widget;
-        if (!widget->objectName().isEmpty()) known += " " + widget->objectName().toStdString();
+        if (!widget->objectName().isEmpty())
+            known.append(" ").append(widget->objectName().toStdString());
     }
     ADD_FAILURE() << "no widget named " << objectName << "; there are:" << known;
     return nullptr;
