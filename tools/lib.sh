@@ -4,8 +4,9 @@ VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev l
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core zbar-tools"
 # Only for -DVEMO_BUILD_BENCHMARKS=ON.
 VEMO_BENCH_PACKAGES="libbenchmark-dev"
-# The palette on screen: a Japanese font, and a virtual display for machines without one.
-VEMO_RUN_PACKAGES="fonts-ipafont-gothic xvfb"
+# The palette on screen: a Japanese font, a virtual display for machines without one, and
+# setcap, so the chart service may bind port 80 without root.
+VEMO_RUN_PACKAGES="fonts-ipafont-gothic xvfb libcap2-bin"
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
@@ -16,7 +17,15 @@ install_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"
 }
 
+# build_tree ON|OFF [target...]: configures build/ with or without the tests, then builds the
+# targets (all of them when none is named).
 build_tree() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build build
+    tests=$1
+    shift
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$tests"
+    if [ "$#" -eq 0 ]; then
+        cmake --build build
+    else
+        cmake --build build --target "$@"
+    fi
 }
