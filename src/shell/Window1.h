@@ -32,6 +32,10 @@ class Window1 : public fw::Window {
     void CreateControls();
     // Makes the nine controls in their order and attaches their handlers.
     void CreateControls0();
+    // Handler of Timer1's Action: shows the palette while the drawing application or the
+    // palette itself is frontmost and hides it otherwise, on every tick. An exception from the
+    // host script ends the tick with the palette as it was.
+    void Timer1_Action(fw::Control& sender);
     // Hover help: the status line explains the setting row of the entered control.
     void POP1_MouseEnter(fw::Control& sender);
     void ST2_MouseEnter(fw::Control& sender);
