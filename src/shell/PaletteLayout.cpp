@@ -55,6 +55,8 @@ void Window1::CreateControls0() {
     fw::Required(timer, "Timer1")->Constructor();
     AddControl("Timer1", timer);
     fw::SetProperties(Present(Timer1(), "Timer1"), TimerRecord(fw::Timer::kMultiple, 1000));
+    fw::InstallInstanceEventHandler(Present(Timer1(), "Timer1"), "Action",
+                                    fw::RuntimeCreateDelegate(*this, &Window1::Timer1_Action));
 
     auto button = New<fw::BevelButton>();
     fw::Required(button, "makeqr")->Constructor();

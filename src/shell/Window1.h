@@ -32,6 +32,10 @@ class Window1 : public fw::Window {
     void CreateControls();
     // Makes the nine controls in their order and attaches their handlers.
     void CreateControls0();
+    // Handler of Timer1's Action: shows the palette while the drawing application or the
+    // palette itself is frontmost and hides it otherwise, on every tick. An exception from the
+    // host script ends the tick with the palette as it was.
+    void Timer1_Action(fw::Control& sender);
     // Hover help: the status line explains the setting row of the entered control.
     void POP1_MouseEnter(fw::Control& sender);
     void ST2_MouseEnter(fw::Control& sender);
@@ -48,6 +52,16 @@ class Window1 : public fw::Window {
     fw::Ref<fw::MenuItem> EditUndo() const;
     fw::Ref<fw::MenuItem> FileMenu() const;
     fw::Ref<fw::QuitMenuItem> FileQuit() const;
+
+    // Handler of the Open event: sets gMyPref to "vemo_p.pref" in the Preferences folder, also
+    // when that file is missing, and applies its five lines: left (at least 10), top (at least
+    // 40) and the rows of POP1(0) to POP1(2); a missing or empty line counts as 0. Without the
+    // folder, the file or a stream nothing changes, and nothing is shown.
+    void Event_Open();
+    // Handler of the Close event: writes the five lines through gMyPref with the type code
+    // "pref", then quits with 0. The old file is replaced only by a completely written one; when
+    // there is no gMyPref or the file cannot be created, nothing is written and it still quits.
+    void Event_Close();
 
     // Shows a message with the palette brought to the front, then hands the front back to
     // the drawing application.

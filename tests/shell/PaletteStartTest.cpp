@@ -36,9 +36,10 @@ TEST_F(PaletteTest, ThePaletteShowsTitledAndSizedWhenBuilt) {
     EXPECT_TRUE(palette_->MenuBarWidget()->isVisible());
 }
 
-TEST_F(PaletteTest, PropertiesStartEmpty) {
+TEST_F(PaletteTest, PropertiesStayEmptyButThePreferenceFileSetAtOpen) {
     EXPECT_EQ(palette_->Untitled, 0);
-    EXPECT_EQ(palette_->gMyPref, nullptr);
+    ASSERT_NE(palette_->gMyPref, nullptr) << "set also while the file is missing";
+    EXPECT_EQ(palette_->gMyPref->AbsolutePath(), preferences_.File());
     EXPECT_EQ(palette_->gMyScriptFolder, nullptr);
     EXPECT_EQ(palette_->gAiver, "");
 }

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -13,10 +12,14 @@
 #include "shell/MenuBar1.h"
 #include "shell/ProcessSteps.h"
 #include "shell/Window1.h"
+#include "support/ProcessRun.h"
+#include "support/TempPreferences.h"
 #include "support/UnhandledReports.h"
 #include "support/WidgetLookup.h"
 
 namespace {
+
+using vemo_test::RunProcessSteps;
 
 // A window registered under the palette's class name that is not a palette.
 class ImpostorWindow : public fw::Window {
@@ -32,21 +35,9 @@ class ImpostorWindow : public fw::Window {
     const fw::ClassRecord& ClassOf() const override { return ClassInfo(); }
 };
 
-// The process's steps, in-process: `beforeMain` runs after the runtime's init, `inLoop` once
-// the event loop runs. Gives the exit status.
-int RunProcessSteps(const std::function<void()>& beforeMain, const std::function<void()>& inLoop) {
-    fw::RuntimeInit();
-    QObject scope;  // takes the pending timer along when the run ends without a loop
-    QTimer::singleShot(0, &scope, inLoop);
-    Initialize();
-    if (beforeMain) beforeMain();
-    Main();
-    Finalize();
-    return fw::RuntimeExit();
-}
-
 class StartupTest : public ::testing::Test {
   protected:
+    vemo_test::TempPreferences preferences_;
     UnhandledReports unhandled_;
     bool loopRan_ = false;
     std::weak_ptr<Window1> palette_;

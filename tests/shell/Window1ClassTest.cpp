@@ -38,6 +38,7 @@ TEST(Window1ClassTest, KeepsTheWindowsOperationsThenItsOwnInOrder) {
               (std::vector<std::string>{"Layout()",
                                         "CreateControls()",
                                         "CreateControls0()",
+                                        "Timer1_Action(Control)",
                                         "POP1_MouseEnter(Control)",
                                         "ST2_MouseEnter(Control)",
                                         "EditMenu()",
@@ -51,6 +52,8 @@ TEST(Window1ClassTest, KeepsTheWindowsOperationsThenItsOwnInOrder) {
                                         "EditUndo()",
                                         "FileMenu()",
                                         "FileQuit()",
+                                        "Event_Open()",
+                                        "Event_Close()",
                                         "my_msgbox(String)",
                                         "AI_ACCTIVE()",
                                         "DownQR(String,Int32,String,String,String)",
@@ -73,6 +76,7 @@ TEST(Window1ClassTest, PublishesMethodsThenPropertiesWithTheirAttributes) {
                                                "POP1",
                                                "ST2",
                                                "ST1",
+                                               "Timer1_Action",
                                                "POP1_MouseEnter",
                                                "ST2_MouseEnter",
                                                "EditMenu",
@@ -86,6 +90,8 @@ TEST(Window1ClassTest, PublishesMethodsThenPropertiesWithTheirAttributes) {
                                                "EditUndo",
                                                "FileMenu",
                                                "FileQuit",
+                                               "Event_Open",
+                                               "Event_Close",
                                                "my_msgbox",
                                                "AI_ACCTIVE",
                                                "DownQR",
@@ -103,10 +109,17 @@ TEST(Window1ClassTest, PublishesMethodsThenPropertiesWithTheirAttributes) {
     EXPECT_EQ(members.back().result, "String");
 }
 
-TEST(Window1ClassTest, HandlesOnlyLayoutAndCreateControlsSoFar) {
+TEST(Window1ClassTest, HandlesLayoutCreateControlsOpenAndCloseWithItsOperations) {
     const fw::ClassRecord& record = Window1::ClassInfo();
-    EXPECT_NE(record.HandlerFor("Layout"), nullptr);
-    EXPECT_NE(record.HandlerFor("CreateControls"), nullptr);
+    for (const auto& [event, operation] :
+         std::vector<std::pair<std::string, std::string>>{{"Layout", "Layout"},
+                                                          {"CreateControls", "CreateControls"},
+                                                          {"Open", "Event_Open"},
+                                                          {"Close", "Event_Close"}}) {
+        const fw::EventBinding* binding = record.HandlerFor(event);
+        ASSERT_NE(binding, nullptr) << event;
+        EXPECT_EQ(binding->operation, operation);
+    }
     EXPECT_EQ(record.HandlerFor("CancelClose"), nullptr) << "a close is never refused";
 }
 

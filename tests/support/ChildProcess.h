@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 
 namespace vemo_test {
@@ -15,5 +16,9 @@ struct ChildOutcome {
 // `killWhenReady`, the parent then kills it there with SIGKILL, as a crash or power cut would.
 using ChildBody = std::function<int(const std::function<void()>& ready)>;
 ChildOutcome RunInChild(const ChildBody& body, bool killWhenReady = false);
+
+// Runs `body` in a forked child process that goes on after calling `ready`; the parent kills
+// it with SIGKILL `delay` after that, wherever it is then, and waits for its end.
+ChildOutcome RunInChildKilledAfter(const ChildBody& body, std::chrono::microseconds delay);
 
 }  // namespace vemo_test

@@ -10,6 +10,9 @@ namespace fw {
 struct TextOutputStream::File {
     QSaveFile file;
     std::shared_ptr<const String> macType;
+    // QSaveFile notices neither a short write nor a failed flush of its buffer, and would
+    // commit a cut file; so every write is checked here.
+    bool failed = false;
 };
 
 Ref<TextOutputStream> TextOutputStream::Create(const String& path,
@@ -39,13 +42,16 @@ const ClassRecord& TextOutputStream::ClassOf() const { return ClassInfo(); }
 void TextOutputStream::WriteLine(const String& text) {
     if (!file_) return;
     String line = text + "\n";
-    file_->file.write(line.data(), static_cast<qint64>(line.size()));
+    const auto size = static_cast<qint64>(line.size());
+    if (file_->file.write(line.data(), size) != size) file_->failed = true;
 }
 
 bool TextOutputStream::Close() {
     if (!file_) return false;
     std::unique_ptr<File> file = std::move(file_);
-    if (file->macType && !file->macType->empty() && file->file.flush()) {
+    // Dropped uncommitted, the temporary file goes and the old file stays.
+    if (file->failed || !file->file.flush()) return false;
+    if (file->macType && !file->macType->empty()) {
         // Set on the temporary file, so the code arrives together with the new content.
         WriteTypeCode(file->file.handle(), *file->macType);
     }

@@ -77,21 +77,39 @@ TEST_F(TextOutputStreamTest, AProcessKilledWhileWritingLeavesTheOldFileWhole) {
     EXPECT_EQ(ReadWholeFile(path_), kPreviousFile);
 }
 
-TEST_F(TextOutputStreamTest, AWriteThatFailsMakesCloseFailAndLeavesTheOldFileWhole) {
-    // A file size limit makes the writes fail as a full disk would.
+// A file size limit makes the writes fail as a full disk would: past the stream's buffer, or
+// only when the buffer is flushed at Close, part of a line written.
+struct FullDisk {
+    const char* label;
+    rlim_t limit;
+    int lines;
+};
+
+void PrintTo(const FullDisk& disk, std::ostream* out) { *out << disk.label; }
+
+class FullDiskTest : public TextOutputStreamTest, public ::testing::WithParamInterface<FullDisk> {};
+
+TEST_P(FullDiskTest, AWriteThatFailsMakesCloseFailAndLeavesTheOldFileWhole) {
+    const FullDisk& disk = GetParam();
     auto outcome = vemo_test::RunInChild([&](const std::function<void()>&) {
         ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{4096, 4096};
+        rlimit limit{disk.limit, disk.limit};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 1;
         auto stream = item_.CreateTextFile();
         if (!stream) return 2;
-        for (int line = 0; line < 10000; ++line) stream->WriteLine("999999");
+        for (int line = 0; line < disk.lines; ++line) stream->WriteLine("999999");
         return stream->Close() ? 3 : 0;
     });
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.code, 0) << "1: no limit, 2: no stream, 3: Close reported success";
     EXPECT_EQ(ReadWholeFile(path_), kPreviousFile);
+    EXPECT_EQ(EntriesInFolder(), 1u) << "no temporary file is left behind";
 }
+
+INSTANTIATE_TEST_SUITE_P(Writes, FullDiskTest,
+                         ::testing::Values(FullDisk{"PastTheBuffer", 4096, 10000},
+                                           FullDisk{"CutInTheLastFlush", 10, 5}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(TextOutputStreamTest, NoStreamWhereTheFileCannotBeCreated) {
     std::filesystem::create_directory(temp_ / "folder");
