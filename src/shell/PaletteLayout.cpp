@@ -63,6 +63,8 @@ void Window1::CreateControls0() {
     AddControl("makeqr", button);
     SetTextSizeAndUnit(makeqr(), "makeqr");
     fw::SetProperties(Present(makeqr(), "makeqr"), ButtonRecord(kMakeqrPlace, kMakeqrCaption));
+    fw::InstallInstanceEventHandler(Present(makeqr(), "makeqr"), "Action",
+                                    fw::RuntimeCreateDelegate(*this, &Window1::makeqr_Action));
 
     AddSetting<Window1POP1>(*this, kEncodingPopup.place, PopupRecord(kEncodingPopup),
                             &Window1::POP1_MouseEnter);

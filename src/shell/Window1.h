@@ -36,6 +36,12 @@ class Window1 : public fw::Window {
     // palette itself is frontmost and hides it otherwise, on every tick. An exception from the
     // host script ends the tick with the palette as it was.
     void Timer1_Action(fw::Control& sender);
+    // Handler of makeqr's Action: has the QR code of every selected text item made and placed,
+    // showing each item's text, then "セット中" once placed, and the idle text at the end. An
+    // item whose download fails is skipped without a word; missing fields of an item are
+    // empty texts. Nothing is caught: an exception (NilObjectException for a missing popup)
+    // ends the run, the status line left as it was.
+    void makeqr_Action(fw::Control& sender);
     // Hover help: the status line explains the setting row of the entered control.
     void POP1_MouseEnter(fw::Control& sender);
     void ST2_MouseEnter(fw::Control& sender);
