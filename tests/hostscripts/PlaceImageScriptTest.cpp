@@ -114,8 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Coordinate{"Word", "abc", "0"}, Coordinate{"Exponent", "1e3", "0"},
                       Coordinate{"TrailingDot", "5.", "0"}, Coordinate{"LeadingDot", ".5", "0"},
                       Coordinate{"TwoDots", "1.2.3", "0"}, Coordinate{"Unit", "12px", "0"},
-                      Coordinate{"LeadingBlank", " 12", "0"}, Coordinate{"TwoSigns", "--5", "0"},
-                      Coordinate{"SignOnly", "-", "0"},
+                      Coordinate{"Blanks", " 12\t", "12"},
+                      Coordinate{"TrailingLineEnd", "20\n", "20"},
+                      Coordinate{"TrailingCrLf", "-4\r\n", "-4"},
+                      Coordinate{"BlankInside", "1 2", "0"}, Coordinate{"BlanksOnly", " \n", "0"},
+                      Coordinate{"TwoSigns", "--5", "0"}, Coordinate{"SignOnly", "-", "0"},
                       Coordinate{"CommandSubstitution", "$(echo 5)", "0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
