@@ -138,7 +138,14 @@ bool IsAscii(std::string_view bytes) {
 EncodedText EncodeText(std::string_view utf8, TextEncoding encoding) {
     if (encoding == TextEncoding::Utf8) return EncodedText{std::string(utf8), {}};
     const EncodingEntry& entry = EntryOf(encoding);
-    return Converter(entry.iconvName).Convert(utf8, entry.name);
+    EncodedText encoded = Converter(entry.iconvName).Convert(utf8, entry.name);
+    if (!encoded && encoding == TextEncoding::ShiftJis) {
+        // Japanese texts from Windows and Mac use Windows' Shift_JIS extensions (circled
+        // digits, the full-width tilde); its superset codes them where plain Shift_JIS has none.
+        EncodedText extended = Converter("CP932").Convert(utf8, entry.name);
+        if (extended) return extended;
+    }
+    return encoded;
 }
 
 }  // namespace chartservice

@@ -33,8 +33,9 @@ struct EncodedText {
 
 // Re-encodes well-formed UTF-8 (see IsValidUtf8) to `encoding` with iconv, strictly: a
 // character that the encoding has no code for refuses the text, and the error names it as
-// U+XXXX. UTF-8 comes back unchanged. Throws std::runtime_error when iconv lacks the
-// conversion at all.
+// U+XXXX. A text that plain Shift_JIS cannot code is coded with Windows' extended Shift_JIS
+// (CP932) when that can; the bytes of every text that plain Shift_JIS codes stay its own. UTF-8
+// comes back unchanged. Throws std::runtime_error when iconv lacks the conversion at all.
 EncodedText EncodeText(std::string_view utf8, TextEncoding encoding);
 
 }  // namespace chartservice
