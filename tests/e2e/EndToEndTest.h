@@ -48,24 +48,9 @@ class EndToEndTest : public ::testing::Test {
         ::unsetenv("VEMO_HOST_DIR");
     }
 
-    // One start of the program: once its loop runs and the palette is on screen, `inLoop` acts
-    // on it; then the palette is closed as by its close button. Gives the exit status.
+    // One start of the program (see vemo_test::RunPalette); gives the exit status.
     int RunPalette(const std::function<void(Window1&)>& inLoop) {
-        return vemo_test::RunProcessSteps(
-            [this] {
-                fw::SetMessageBoxPresenter(
-                    [this](const std::string& text) { messages_.push_back(text); });
-            },
-            [&] {
-                fw::Ref<Window1> palette = Window1::Instance();
-                WaitUntilExposed(*palette->Widget());
-                inLoop(*palette);
-                palette->Widget()->close();
-                if (!fw::QuitRequested()) {
-                    ADD_FAILURE() << "closing the palette did not end the program";
-                    fw::Quit(99);
-                }
-            });
+        return vemo_test::RunPalette(messages_, inLoop);
     }
 
     // A file in the stand-in host's document folder.

@@ -36,18 +36,11 @@ class PreferenceRunTest : public ::testing::Test {
     // One run: `inLoop` gets the palette, then the palette is closed as by its close button.
     // Gives the exit status.
     int Run(const std::function<void(Window1&)>& inLoop = nullptr) {
-        return vemo_test::RunProcessSteps(
-            [this] {
-                fw::SetMessageBoxPresenter(
-                    [this](const std::string& text) { messages_.push_back(text); });
-            },
-            [&] {
-                fw::Ref<Window1> palette = Window1::Instance();
-                seen_.place = QPoint(palette->Left(), palette->Top());
-                seen_.rows = SelectedRows(*palette);
-                if (inLoop) inLoop(*palette);
-                palette->Widget()->close();
-            });
+        return vemo_test::RunPalette(messages_, [&](Window1& palette) {
+            seen_.place = QPoint(palette.Left(), palette.Top());
+            seen_.rows = SelectedRows(palette);
+            if (inLoop) inLoop(palette);
+        });
     }
 
     vemo_test::TempPreferences preferences_;
