@@ -28,9 +28,14 @@ class StandInHostTest : public ::testing::Test {
     // in errors_.
     fw::ScriptProcessResult Run(const std::string& name,
                                 const std::vector<std::string>& arguments = {}) {
+        return RunProgram(Script(name).string(), arguments);
+    }
+
+    // Runs any program as Run runs a script.
+    fw::ScriptProcessResult RunProgram(const std::string& program,
+                                       const std::vector<std::string>& arguments) {
         ::testing::internal::CaptureStderr();
-        auto result =
-            fw::RunScriptProcess(Script(name).string(), arguments, std::chrono::seconds(20));
+        auto result = fw::RunScriptProcess(program, arguments, std::chrono::seconds(20));
         errors_ = ::testing::internal::GetCapturedStderr();
         return result;
     }
