@@ -296,6 +296,17 @@ TEST_F(PlaceImageTest, WithoutArgumentsNothingIsPlaced) {
     EXPECT_FALSE(fs::exists(Host("document.svg")));
 }
 
+TEST_F(PlaceImageTest, ARelativeFolderNamedLikeAnOptionIsAFolder) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder_.Path());
+    ::setenv("VEMO_HOST_DIR", "-h", 1);
+    const auto result = Place({image_.string(), "1", "1"});
+    fs::current_path(previous);
+    ASSERT_TRUE(result) << result.Failure() << errors_;
+    EXPECT_EQ(SvgDocument::Parse(Read(folder_ / "-h" / "document.svg")).images.size(), 1u);
+    EXPECT_EQ(Read(folder_ / "-h" / "placed.log"), image_.string() + "\t1\t1\n");
+}
+
 TEST_F(PlaceImageTest, MissingValuesPlaceAtZero) {
     ASSERT_TRUE(Place({image_.string()})) << errors_;
     const SvgDocument document = Document();
