@@ -1,6 +1,6 @@
 // Download benchmarks. Run: build/bin/download_bench [--chart_host=HOST[:PORT]]
-// With --chart_host, DownQR asks that chart service instead of the loopback server
-// that the benchmark starts itself.
+// DownQR asks the chart server that qrchartd runs, started in this process on loopback, or
+// with --chart_host the chart service there.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -10,6 +10,7 @@
 #include <fstream>
 #include <optional>
 
+#include "chartservice/LoopbackChartServer.h"
 #include "framework/files/GetFolderItem.h"
 #include "framework/gui/Runtime.h"
 #include "framework/net/HTTPSocket.h"
@@ -26,14 +27,6 @@ using vemo_test::ReadRequest;
 using vemo_test::ScriptedServer;
 
 std::optional<std::string> chartHostArgument;
-
-std::string PngSizedAnswer() {
-    std::string body(1024, '\0');
-    for (std::size_t i = 0; i < body.size(); ++i) body[i] = vemo_test::PatternByte(i);
-    return Answer("200 OK",
-                  {"Content-Type: image/png", "Content-Length: " + std::to_string(body.size())},
-                  body);
-}
 
 // The same 64 KiB again and again: the server holds one piece, never the whole answer.
 vemo_test::Step StreamRepeated(std::uint64_t count) {
@@ -66,12 +59,10 @@ void BM_DownQR(benchmark::State& state) {
     auto palette = fw::RuntimeNewObject<Window1>();
     vemo_test::TempFolder folder;
     std::string previousFolder = fw::SetDefaultFolder(folder.Path());
-    std::optional<ScriptedServer> server;
-    if (!chartHostArgument) {
-        vemo_test::Script serveImage{ReadRequest(), vemo_test::Send(PngSizedAnswer())};
-        server.emplace(std::vector<vemo_test::Script>{serveImage});
-    }
-    std::string host = chartHostArgument ? *chartHostArgument : server->HostAndPort();
+    std::optional<chartservice_test::LoopbackChartServer> server;
+    if (!chartHostArgument) server.emplace();
+    std::string host =
+        chartHostArgument ? *chartHostArgument : "127.0.0.1:" + std::to_string(server->Port());
     std::string previousHost = SetChartHost(host);
     for (auto _ : state) {
         if (!palette->DownQR("https://vemo.example/item/12345", 0, "UTF-8", "M", "200")) {

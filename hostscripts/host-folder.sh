@@ -14,4 +14,8 @@ else
     printf '%s: no document folder: set VEMO_HOST_DIR or HOME\n' "${0##*/}" >&2
     exit 1
 fi
+# A relative folder named like an option would be taken for one by the tools given its files.
+case $host_folder in
+    -*) host_folder=./$host_folder ;;
+esac
 mkdir -p -- "$host_folder"

@@ -178,6 +178,30 @@ TEST_F(PlaceImageTest, SeveralPlacementsMakeOneWellFormedDocument) {
         << "no temporary file is left behind";
 }
 
+// Coordinates whose document extent awk writes with an exponent, or as infinite.
+class FarCoordinateTest : public PlaceImageTest,
+                          public ::testing::WithParamInterface<Coordinate> {};
+
+TEST_P(FarCoordinateTest, TheNextPlacementStillReadsTheDocument) {
+    ASSERT_TRUE(Place({image_.string(), GetParam().value, "0"})) << errors_;
+    const auto next = Place({image_.string(), "1", "1"});
+    ASSERT_TRUE(next) << next.Failure() << errors_;
+    const SvgDocument document = Document();
+    ASSERT_EQ(document.error, "");
+    ASSERT_EQ(document.images.size(), 2u);
+    EXPECT_EQ(document.images[0].at("x"), GetParam().placedAt);
+    EXPECT_EQ(document.images[1].at("x"), "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FarCoordinateTest,
+    ::testing::Values(Coordinate{"Huge", "1" + std::string(21, '0'), "1" + std::string(21, '0')},
+                      Coordinate{"BeyondEveryDouble", "1" + std::string(400, '0'),
+                                 "1" + std::string(400, '0')},
+                      // 21 pixels wide, so its far edge lies a hair right of the origin.
+                      Coordinate{"JustLeftOfTheOrigin", "-20.9999999", "-20.9999999"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(PlaceImageTest, TheDocumentIsReplacedNotRewrittenInPlace) {
     ASSERT_TRUE(Place({image_.string(), "1", "1"})) << errors_;
     struct stat before {};
@@ -270,6 +294,17 @@ TEST_F(PlaceImageTest, WithoutArgumentsNothingIsPlaced) {
     EXPECT_FALSE(Place({}));
     EXPECT_THAT(errors_, ::testing::HasSubstr("171: usage"));
     EXPECT_FALSE(fs::exists(Host("document.svg")));
+}
+
+TEST_F(PlaceImageTest, ARelativeFolderNamedLikeAnOptionIsAFolder) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder_.Path());
+    ::setenv("VEMO_HOST_DIR", "-h", 1);
+    const auto result = Place({image_.string(), "1", "1"});
+    fs::current_path(previous);
+    ASSERT_TRUE(result) << result.Failure() << errors_;
+    EXPECT_EQ(SvgDocument::Parse(Read(folder_ / "-h" / "document.svg")).images.size(), 1u);
+    EXPECT_EQ(Read(folder_ / "-h" / "placed.log"), image_.string() + "\t1\t1\n");
 }
 
 TEST_F(PlaceImageTest, MissingValuesPlaceAtZero) {

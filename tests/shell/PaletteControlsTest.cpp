@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "PaletteTest.h"
-#include "shell/PaletteTexts.h"
 #include "support/WidgetLookup.h"
 
 namespace {
@@ -95,7 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
                     {"L - 7%", "M - 15%", "Q - 25%", "H - 30%"}},
         ControlCase{"ST2(1)", "ST2", 1, "Window1.ST2", {3, 31, 73, 13}, 4, {"誤り訂正レベル"}},
         ControlCase{"ST2(0)", "ST2", 0, "Window1.ST2", {3, 10, 73, 13}, 5, {"文字コード"}},
-        ControlCase{"ST1", "ST1", kNone, "StaticText", {6, 96, 148, 41}, 6, {kIdleText}},
+        ControlCase{"ST1",
+                    "ST1",
+                    kNone,
+                    "StaticText",
+                    {6, 96, 148, 41},
+                    6,
+                    {"Illustratorのテキストを選択して作成ボタンをクリックGoogle "
+                     "APIを使用しています。"}},
         ControlCase{"POP1(2)", "POP1", 2, "Window1.POP1", {77, 50, 77, 20}, 7, SizeRows()},
         ControlCase{"ST2(2)", "ST2", 2, "Window1.ST2", {3, 54, 73, 13}, 8, {"サイズ"}}),
     [](const auto& info) {

@@ -8,7 +8,6 @@
 #include "framework/gui/WindowList.h"
 #include "shell/App.h"
 #include "shell/MenuBar1.h"
-#include "shell/PaletteTexts.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ TEST_F(PaletteTest, StartUpMakesOneAppOneMenuBarAndOnePalette) {
 
 TEST_F(PaletteTest, ThePaletteShowsTitledAndSizedWhenBuilt) {
     EXPECT_TRUE(palette_->Widget()->isVisible());
-    EXPECT_EQ(palette_->Title(), kPaletteTitle);
+    EXPECT_EQ(palette_->Title(), "Vemoコード");
     EXPECT_EQ(palette_->Width(), 160);
     EXPECT_EQ(palette_->Height(), 137);
     EXPECT_EQ(palette_->Frame(), 7);

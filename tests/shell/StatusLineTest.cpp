@@ -13,9 +13,15 @@ namespace {
 
 std::string StatusText(const Window1& palette) { return palette.ST1()->Text(); }
 
+const char* const kEncodingHelp =
+    "文字コードを指定します。作成したQRコードを読み込んで文字化けする場合は変更して下さい。";
+const char* const kLevelHelp =
+    "誤り訂正レベルです。QRコードに汚れなどがあっても正確に読み取れるようになります。Hが最大です。";
+const char* const kSizeHelp = "QRコードのサイズです。複雑なコードの場合大きくして下さい。";
+
 struct HoverCase {
     const char* objectName;
-    std::int32_t helpRow;  // -1: no help, the status line keeps the idle text
+    const char* help;  // nullptr: no help, the status line keeps the idle text
 };
 
 class HoverHelpTest : public PaletteTest, public ::testing::WithParamInterface<HoverCase> {};
@@ -24,22 +30,23 @@ TEST_P(HoverHelpTest, EnteringAControlShowsItsRowsHelpOrNothing) {
     QWidget* widget = FindWidget(GetParam().objectName);
     ASSERT_NE(widget, nullptr);
     EnterWidget(*widget);
-    const char* help = SettingHelpText(GetParam().helpRow);
+    const char* help = GetParam().help;
     EXPECT_EQ(StatusText(*palette_), help ? help : kIdleText);
     EXPECT_TRUE(unhandled_.All().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, HoverHelpTest,
-                         ::testing::Values(HoverCase{"POP1(0)", 0}, HoverCase{"POP1(1)", 1},
-                                           HoverCase{"POP1(2)", 2}, HoverCase{"ST2(0)", 0},
-                                           HoverCase{"ST2(1)", 1}, HoverCase{"ST2(2)", 2},
-                                           HoverCase{"ST1", -1}, HoverCase{"makeqr", -1}),
-                         [](const auto& info) {
-                             std::string name = info.param.objectName;
-                             std::erase(name, '(');
-                             std::erase(name, ')');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Controls, HoverHelpTest,
+    ::testing::Values(HoverCase{"POP1(0)", kEncodingHelp}, HoverCase{"POP1(1)", kLevelHelp},
+                      HoverCase{"POP1(2)", kSizeHelp}, HoverCase{"ST2(0)", kEncodingHelp},
+                      HoverCase{"ST2(1)", kLevelHelp}, HoverCase{"ST2(2)", kSizeHelp},
+                      HoverCase{"ST1", nullptr}, HoverCase{"makeqr", nullptr}),
+    [](const auto& info) {
+        std::string name = info.param.objectName;
+        std::erase(name, '(');
+        std::erase(name, ')');
+        return name;
+    });
 
 TEST_F(PaletteTest, EnteringThePaletteBackgroundShowsNothing) {
     EnterWidget(*palette_->ContentWidget());
