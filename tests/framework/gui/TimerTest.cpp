@@ -125,4 +125,11 @@ TEST_F(TimerTest, BadModeOrPeriodIsRefusedAndKeepsTheSetting) {
     EXPECT_EQ(timer_->Period(), 1000);
 }
 
+TEST_F(TimerTest, AWindowRefusesATimerThatIsNotConstructed) {
+    auto unbuilt = window_->New<fw::Timer>();
+    EXPECT_THROW(window_->AddControl("Timer2", unbuilt), fw::RuntimeException);
+    EXPECT_EQ(unbuilt->Window(), nullptr);
+    EXPECT_EQ(window_->Controls().size(), 1u);
+}
+
 }  // namespace
