@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QWidget>
 
@@ -15,6 +13,7 @@
 #include "framework/runtime/Dispatcher.h"
 #include "framework/runtime/RuntimeException.h"
 #include "support/GuiRuntimeTest.h"
+#include "support/WidgetLookup.h"
 
 namespace {
 
@@ -132,12 +131,7 @@ TEST_F(WindowTest, AClosedWindowIsReleasedOnlyOnceNoHandlerRuns) {
         for (int turn = 0; turn < 20; ++turn) fw::RuntimeBackgroundTask();
         EXPECT_FALSE(closed.expired()) << "released under a running handler";
     });
-    QElapsedTimer clock;
-    clock.start();
-    while (!closed.expired() && clock.elapsed() < 1000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    EXPECT_TRUE(closed.expired());
+    EXPECT_TRUE(RunEventsUntil([&] { return closed.expired(); }));
 }
 
 TEST_F(WindowTest, LeftAndTopReadBackWhatWasSet) {
