@@ -120,6 +120,25 @@ TEST_F(WindowTest, AThrowingCloseHandlerStillClosesAndIsReported) {
     EXPECT_EQ(unhandled_.All(), std::vector<std::string>{"RuntimeException: disk full"});
 }
 
+TEST_F(WindowTest, AThrowingCancelCloseStillClosesWithoutTheCloseEvent) {
+    auto window = BuildRecordingWindow();
+    window->onCancelClose = [](RecordingWindow&) { throw fw::RuntimeException("no answer"); };
+    EXPECT_THROW(window->Close(), fw::RuntimeException);
+    EXPECT_EQ(window->events.back(), "CancelClose");
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_EQ(fw::GetImplicitWindow("Test.RecordingWindow"), nullptr);
+}
+
+TEST_F(WindowTest, CloseFromInsideItsOwnHandlersIsRefused) {
+    auto window = BuildRecordingWindow();
+    std::vector<bool> inner;
+    window->onCancelClose = [&](RecordingWindow& self) { inner.push_back(self.Close()); };
+    window->onClose = [&](RecordingWindow& self) { inner.push_back(self.Close()); };
+    EXPECT_TRUE(window->Close());
+    EXPECT_EQ(inner, (std::vector<bool>{false, false}));
+    EXPECT_TRUE(window->Close()) << "closed already";
+}
+
 TEST_F(WindowTest, AClosedWindowIsReleasedOnlyOnceNoHandlerRuns) {
     auto second = BuildRecordingWindow();  // keeps the loop from being asked to end
     std::weak_ptr<RecordingWindow> closed;
