@@ -33,15 +33,19 @@ void ClickWidget(QWidget& widget) {
     button->click();
 }
 
-void WaitUntilExposed(QWidget& widget) {
+bool RunEventsUntil(const std::function<bool()>& done, int limitMs) {
     QElapsedTimer clock;
     clock.start();
-    QWidget* top = widget.window();
-    while (!(top->windowHandle() && top->windowHandle()->isExposed()) && clock.elapsed() < 1000) {
+    while (!done() && clock.elapsed() < limitMs) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
-    EXPECT_TRUE(top->windowHandle() && top->windowHandle()->isExposed())
-        << top->objectName().toStdString() << " is not on screen";
+    return done();
+}
+
+void WaitUntilExposed(QWidget& widget) {
+    QWidget* top = widget.window();
+    auto exposed = [top] { return top->windowHandle() && top->windowHandle()->isExposed(); };
+    EXPECT_TRUE(RunEventsUntil(exposed)) << top->objectName().toStdString() << " is not on screen";
 }
 
 void PressKeys(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 // The widget with that object name among the application's widgets, or nullptr after
@@ -19,6 +20,9 @@ W* FindWidgetAs(const std::string& objectName) {
     }
     return typed;
 }
+
+// Lets the event loop run until `done` holds or `limitMs` have passed; gives back `done()`.
+bool RunEventsUntil(const std::function<bool()>& done, int limitMs = 1000);
 
 // Lets the event loop run until the window of `widget` is on screen (exposed), as it is by
 // the time a user can act on it; records a failure after a second.

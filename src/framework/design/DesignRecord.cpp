@@ -5,20 +5,6 @@
 
 namespace fw {
 
-const char* DesignTypeName(DesignType type) {
-    switch (type) {
-        case DesignType::Int32:
-            return "integer";
-        case DesignType::Boolean:
-            return "Boolean";
-        case DesignType::Color:
-            return "colour";
-        case DesignType::Text:
-            return "text";
-    }
-    return "?";
-}
-
 void DesignRecordWriter::Name(std::string_view name) {
     bytes_.append(name);
     bytes_ += ' ';

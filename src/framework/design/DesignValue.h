@@ -21,6 +21,4 @@ enum class DesignType { Int32, Boolean, Color, Text };
 
 using DesignValue = std::variant<std::int32_t, bool, Color, std::string>;
 
-const char* DesignTypeName(DesignType type);
-
 }  // namespace fw

@@ -1,5 +1,6 @@
 #include "framework/gui/Control.h"
 
+#include "framework/gui/DesignProperties.h"
 #include "framework/gui/Window.h"
 #include "framework/runtime/Dispatcher.h"
 #include "framework/runtime/NilObjectException.h"
@@ -10,14 +11,8 @@ namespace fw {
 const ClassRecord& Control::ClassInfo() {
     static const ClassRecord& record = BuildClassRecord({
         .name = "Control",
-        .designProperties = {{"Name", DesignType::Text,
-                              [](Object& o, const DesignValue& v) {
-                                  static_cast<Control&>(o).SetName(std::get<std::string>(v));
-                              }},
-                             {"Index", DesignType::Int32,
-                              [](Object& o, const DesignValue& v) {
-                                  static_cast<Control&>(o).SetIndex(std::get<std::int32_t>(v));
-                              }}},
+        .designProperties = {DesignSetter("Name", &Control::SetName),
+                             DesignSetter("Index", &Control::SetIndex)},
     });
     return record;
 }

@@ -28,6 +28,9 @@ class Control : public Object {
     std::int32_t Index() const { return index_; }
     void SetIndex(std::int32_t index);
 
+    // Whether its Constructor has run; a window takes only constructed controls.
+    virtual bool IsConstructed() const = 0;
+
     // The window the control is registered on, or nil.
     Ref<fw::Window> Window() const { return window_.lock(); }
 

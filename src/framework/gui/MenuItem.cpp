@@ -22,7 +22,9 @@ const ClassRecord& MenuItem::ClassInfo() {
 MenuItem::MenuItem() = default;
 
 MenuItem::~MenuItem() {
-    // Children first: their actions leave this item's submenu before it goes.
+    // Children first: their actions leave this item's submenu before it goes. A child that
+    // something else still holds must not point at this item afterwards.
+    for (const auto& child : children_) child->parent_ = nullptr;
     children_.clear();
     delete action_;
     delete submenu_;

@@ -50,6 +50,7 @@ class MenuItem : public Object {
     Ref<MenuItem> Child(std::string_view name) const;
     // The first item with that Name at any depth below this one (depth first), or nil.
     Ref<MenuItem> Lookup(std::string_view name) const;
+    // The item this one was appended to; nullptr for none, and once that item is gone.
     MenuItem* Parent() const { return parent_; }
 
     // The action; nullptr before Constructor.

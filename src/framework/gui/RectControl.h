@@ -22,6 +22,7 @@ class RectControl : public Control {
     // The framework's construction of a visible control: makes its widget, hidden until the
     // control is registered on a window.
     virtual void Constructor();
+    bool IsConstructed() const override { return widget_ != nullptr; }
 
     std::int32_t Left() const;
     std::int32_t Top() const;

@@ -15,8 +15,9 @@ struct ShortcutTranslation {
 
 // Reads the framework's shortcut text: modifiers joined by "+" before one key. "Cmd" (or
 // "Command") is the platform's command key, Ctrl here; "Shift", "Option" or "Alt", and "Ctrl"
-// (the Mac's control key, Meta here) may come too. The key is one letter, digit or sign, or F1
-// to F15. The empty text is no shortcut. Anything else is refused with the text in the reason.
+// or "Control" (the Mac's control key, Meta here) may come too. The key is one letter, digit
+// or sign, or F1 to F15. The empty text is no shortcut. Anything else is refused with the
+// text in the reason.
 ShortcutTranslation TranslateShortcutText(std::string_view text);
 
 }  // namespace fw

@@ -21,6 +21,7 @@ class Timer : public Control {
 
     // Makes the Qt timer; it starts when Mode and Period say so.
     virtual void Constructor();
+    bool IsConstructed() const override { return timer_ != nullptr; }
 
     std::int32_t Mode() const { return mode_; }
     // 0 off, 1 one Action then off, 2 an Action every Period. Other values raise

@@ -357,6 +357,10 @@ void Window::AddControl(const std::string& name, const Ref<Control>& control) {
     if (control->Window()) {
         throw RuntimeException("the control " + name + " is on a window already");
     }
+    if (!control->IsConstructed()) {
+        throw RuntimeException("the control " + ControlObjectName(name, control->Index()) +
+                               " is not constructed");
+    }
     bool taken = control->Index() == Control::kNoIndex
                      ? ControlByName(name) != nullptr
                      : ControlByNameIndex(name, control->Index()) != nullptr;

@@ -41,9 +41,11 @@ class Window : public Object {
     virtual void Constructor();
 
     // Raises CancelClose (a true result refuses: nothing changes, false is given back), then
-    // Close, hides the window and takes it off the window list, also when the Close handler
-    // throws (the exception passes on after). Closing the last open window asks the loop to
-    // end with 0 unless an exit code was asked for already. A closed window gives back true.
+    // Close, hides the window and takes it off the window list. A handler that throws ends the
+    // events but not the close (after a throwing CancelClose, Close does not run); the
+    // exception passes on after. Closing the last open window asks the loop to end with 0
+    // unless an exit code was asked for already. A window closed already gives back true; a
+    // call from inside its own CancelClose or Close gives back false.
     bool Close();
     bool IsOpen() const { return open_; }
 

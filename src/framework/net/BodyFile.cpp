@@ -1,7 +1,6 @@
 #include "framework/net/BodyFile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,8 +11,7 @@ BodyFile::~BodyFile() { Close(); }
 
 bool BodyFile::Create(const String& path) {
     Close();
-    struct stat status {};
-    if (::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return false;
+    // A folder in its place is refused by open itself (EISDIR), before anything is truncated.
     descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return descriptor_ >= 0;
 }

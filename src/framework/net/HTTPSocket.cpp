@@ -64,10 +64,7 @@ class HTTPSocket::Transfer {
     void Pass(int waitMs) {
         Connection::Readiness ready = connection_.Wait(waitMs);
         if (ready.failure != HTTPError::None) return Fail(ready.failure);
-        if (ready.cameUp) {
-            socket_.ClearAnswer();
-            connection_.Send(request_);
-        }
+        if (ready.cameUp) connection_.Send(request_);
         if (ready.readable) ReadWaitingBytes();
     }
 

@@ -9,6 +9,7 @@ namespace fw {
 // The class name of a caught exception: a RuntimeException's own, "std::exception" for other
 // standard exceptions, "unknown exception" for anything else.
 std::string ExceptionClassName(const std::exception_ptr& exception);
+// The message of a caught standard exception (what()); the empty text for anything else.
 std::string ExceptionMessage(const std::exception_ptr& exception);
 
 // The default handling of an exception that nothing else handled: it is reported, and the

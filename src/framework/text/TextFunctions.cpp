@@ -1,5 +1,7 @@
 #include "framework/text/TextFunctions.h"
 
+#include <locale.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -65,7 +67,10 @@ double Val(const String& text) {
     bool decimal = (*digits >= '0' && *digits <= '9') ||
                    (*digits == '.' && digits[1] >= '0' && digits[1] <= '9');
     if (!decimal || (digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'))) return 0;
-    return std::strtod(begin, nullptr);
+    // The decimal mark is always the point: the C library's locale may say otherwise (Qt
+    // takes the user's, and a German user's mark is the comma).
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    return ::strtod_l(begin, nullptr, c);
 }
 
 std::int32_t DoubleToInt32(double value) {

@@ -26,7 +26,8 @@ String Chr(std::uint32_t codePoint);
 String Str(std::int32_t value);
 
 // The numeric value of a text: leading blanks skipped, then an optional sign, digits, an
-// optional fraction and exponent. Text after the number is ignored; no number gives 0.
+// optional fraction (after a point, whatever the locale) and exponent. Text after the number
+// is ignored; no number gives 0.
 double Val(const String& text);
 
 // A double as a 32-bit signed integer: the fraction dropped, values beyond the range held at

@@ -88,6 +88,16 @@ TEST_F(MenuTest, AppendRefusesWhatWouldBreakTheTreeAndChangesNothing) {
     EXPECT_EQ(edit->Count(), 2);
 }
 
+TEST_F(MenuTest, AnItemThatOutlivesItsMenuHasNoParentAndCanGoIntoAnother) {
+    auto undo = bar_->Lookup("EditUndo");
+    bar_.reset();
+    EXPECT_EQ(undo->Parent(), nullptr);
+    auto other = MakeItem("OtherMenu", "その他");
+    other->Append(undo);
+    EXPECT_EQ(undo->Parent(), other.get());
+    EXPECT_EQ(other->Action()->menu()->actions(), QList<QAction*>{undo->Action()});
+}
+
 TEST_F(MenuTest, OneBarShowsInTwoWindowsAndLaterMenusReachBoth) {
     auto first = BuildRecordingWindow();
     auto second = BuildRecordingWindow();

@@ -19,7 +19,7 @@ class RecordingWindow : public fw::Window {
     void CreateControls() { Note("CreateControls", onCreateControls); }
     void Event_Open() { Note("Open", onOpen); }
     bool CancelClose() {
-        Note("CancelClose", nullptr);
+        Note("CancelClose", onCancelClose);
         return refuseClose;
     }
     void Event_Close() { Note("Close", onClose); }
@@ -33,6 +33,7 @@ class RecordingWindow : public fw::Window {
     std::function<void(RecordingWindow&)> onLayout;
     std::function<void(RecordingWindow&)> onCreateControls;
     std::function<void(RecordingWindow&)> onOpen;
+    std::function<void(RecordingWindow&)> onCancelClose;
     std::function<void(RecordingWindow&)> onClose;
 
   private:

@@ -31,6 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortcutCase{"ShiftAndCmd", "Shift+Cmd+Z", "Shift+Ctrl+Z"},
                       ShortcutCase{"OptionIsAlt", "Option+Cmd+F", "Alt+Ctrl+F"},
                       ShortcutCase{"MacControlIsMeta", "Ctrl+T", "Meta+T"},
+                      ShortcutCase{"ControlSpelledOut", "Control+T", "Meta+T"},
                       ShortcutCase{"FunctionKey", "Cmd+F12", "Ctrl+F12"},
                       ShortcutCase{"PlusKey", "Cmd++", "Ctrl++"},
                       ShortcutCase{"BareLetter", "Q", "Q"}, ShortcutCase{"NoKey", "Cmd+", nullptr},

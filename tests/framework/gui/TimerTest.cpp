@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 
 #include "RecordingWindow.h"
 #include "framework/gui/Runtime.h"
@@ -12,6 +10,7 @@
 #include "framework/runtime/Dispatcher.h"
 #include "framework/runtime/RuntimeException.h"
 #include "support/GuiRuntimeTest.h"
+#include "support/WidgetLookup.h"
 
 namespace {
 
@@ -29,16 +28,8 @@ class TimerTest : public GuiRuntimeTest {
         });
     }
 
-    // Runs the event loop until `done` holds or `limitMs` have passed.
-    static void RunUntil(const std::function<bool()>& done, int limitMs = 1000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < limitMs) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-    }
     static void RunFor(int ms) {
-        RunUntil([] { return false; }, ms);
+        RunEventsUntil([] { return false; }, ms);
     }
 
     fw::Ref<RecordingWindow> window_;
@@ -49,7 +40,7 @@ class TimerTest : public GuiRuntimeTest {
 TEST_F(TimerTest, RepeatingTimerRaisesActionAgainAndAgain) {
     timer_->SetPeriod(5);
     timer_->SetMode(fw::Timer::kMultiple);
-    RunUntil([&] { return ticks_ >= 3; });
+    RunEventsUntil([&] { return ticks_ >= 3; });
     EXPECT_GE(ticks_, 3);
     EXPECT_TRUE(timer_->Running());
 }
@@ -57,7 +48,7 @@ TEST_F(TimerTest, RepeatingTimerRaisesActionAgainAndAgain) {
 TEST_F(TimerTest, SingleShotTimerRaisesActionOnceThenIsOff) {
     timer_->SetPeriod(5);
     timer_->SetMode(fw::Timer::kSingle);
-    RunUntil([&] { return ticks_ >= 1; });
+    RunEventsUntil([&] { return ticks_ >= 1; });
     RunFor(50);
     EXPECT_EQ(ticks_, 1);
     EXPECT_EQ(timer_->Mode(), fw::Timer::kOff);
@@ -87,7 +78,7 @@ TEST_F(TimerTest, TicksWhileAHandlerYieldsAreDroppedNotRunInside) {
     });
     EXPECT_EQ(ticksInside, 0);
     EXPECT_TRUE(timerFired);
-    RunUntil([&] { return ticks_ >= 1; });
+    RunEventsUntil([&] { return ticks_ >= 1; });
     EXPECT_GE(ticks_, 1) << "the timer runs again once the handler has ended";
 }
 
@@ -100,7 +91,7 @@ TEST_F(TimerTest, ADroppedSingleShotTickComesAgain) {
         while (clock.elapsed() < 30) fw::RuntimeBackgroundTask();
     });
     EXPECT_EQ(ticks_, 0);
-    RunUntil([&] { return ticks_ >= 1; });
+    RunEventsUntil([&] { return ticks_ >= 1; });
     EXPECT_EQ(ticks_, 1);
 }
 
@@ -111,7 +102,7 @@ TEST_F(TimerTest, AThrowingActionIsReportedAndTheTimerGoesOn) {
     });
     timer_->SetPeriod(5);
     timer_->SetMode(fw::Timer::kMultiple);
-    RunUntil([&] { return ticks_ >= 2; });
+    RunEventsUntil([&] { return ticks_ >= 2; });
     EXPECT_GE(ticks_, 2);
     ASSERT_FALSE(unhandled_.All().empty());
     EXPECT_EQ(unhandled_.All().front(), "RuntimeException: watch failed");
@@ -123,6 +114,13 @@ TEST_F(TimerTest, BadModeOrPeriodIsRefusedAndKeepsTheSetting) {
     EXPECT_THROW(timer_->SetPeriod(0), fw::RuntimeException);
     EXPECT_EQ(timer_->Mode(), fw::Timer::kOff);
     EXPECT_EQ(timer_->Period(), 1000);
+}
+
+TEST_F(TimerTest, AWindowRefusesATimerThatIsNotConstructed) {
+    auto unbuilt = window_->New<fw::Timer>();
+    EXPECT_THROW(window_->AddControl("Timer2", unbuilt), fw::RuntimeException);
+    EXPECT_EQ(unbuilt->Window(), nullptr);
+    EXPECT_EQ(window_->Controls().size(), 1u);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QWidget>
 
@@ -15,6 +13,7 @@
 #include "framework/runtime/Dispatcher.h"
 #include "framework/runtime/RuntimeException.h"
 #include "support/GuiRuntimeTest.h"
+#include "support/WidgetLookup.h"
 
 namespace {
 
@@ -121,6 +120,25 @@ TEST_F(WindowTest, AThrowingCloseHandlerStillClosesAndIsReported) {
     EXPECT_EQ(unhandled_.All(), std::vector<std::string>{"RuntimeException: disk full"});
 }
 
+TEST_F(WindowTest, AThrowingCancelCloseStillClosesWithoutTheCloseEvent) {
+    auto window = BuildRecordingWindow();
+    window->onCancelClose = [](RecordingWindow&) { throw fw::RuntimeException("no answer"); };
+    EXPECT_THROW(window->Close(), fw::RuntimeException);
+    EXPECT_EQ(window->events.back(), "CancelClose");
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_EQ(fw::GetImplicitWindow("Test.RecordingWindow"), nullptr);
+}
+
+TEST_F(WindowTest, CloseFromInsideItsOwnHandlersIsRefused) {
+    auto window = BuildRecordingWindow();
+    std::vector<bool> inner;
+    window->onCancelClose = [&](RecordingWindow& self) { inner.push_back(self.Close()); };
+    window->onClose = [&](RecordingWindow& self) { inner.push_back(self.Close()); };
+    EXPECT_TRUE(window->Close());
+    EXPECT_EQ(inner, (std::vector<bool>{false, false}));
+    EXPECT_TRUE(window->Close()) << "closed already";
+}
+
 TEST_F(WindowTest, AClosedWindowIsReleasedOnlyOnceNoHandlerRuns) {
     auto second = BuildRecordingWindow();  // keeps the loop from being asked to end
     std::weak_ptr<RecordingWindow> closed;
@@ -132,12 +150,7 @@ TEST_F(WindowTest, AClosedWindowIsReleasedOnlyOnceNoHandlerRuns) {
         for (int turn = 0; turn < 20; ++turn) fw::RuntimeBackgroundTask();
         EXPECT_FALSE(closed.expired()) << "released under a running handler";
     });
-    QElapsedTimer clock;
-    clock.start();
-    while (!closed.expired() && clock.elapsed() < 1000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    EXPECT_TRUE(closed.expired());
+    EXPECT_TRUE(RunEventsUntil([&] { return closed.expired(); }));
 }
 
 TEST_F(WindowTest, LeftAndTopReadBackWhatWasSet) {

@@ -19,6 +19,7 @@ class Animal : public fw::Object {
             .name = "Zoo.Animal",
             .operations = {"Speak()", "Eat(String)"},
             .events = {"Open", "CancelClose"},
+            .members = {{.name = "Speak"}},
             .create = [] { return std::make_shared<Animal>(); },
         });
         return record;
@@ -95,8 +96,9 @@ TEST(ClassRecordTest, OverridingAnOperationTheBaseLacksIsRefused) {
 
 TEST(ClassRecordTest, PublishedMembersListInheritedOnesFirst) {
     auto members = Dog::ClassInfo().PublishedMembers();
-    ASSERT_EQ(members.size(), 1u);
-    EXPECT_EQ(members[0].name, "Fetch");
+    ASSERT_EQ(members.size(), 2u);
+    EXPECT_EQ(members[0].name, "Speak");
+    EXPECT_EQ(members[1].name, "Fetch");
     EXPECT_TRUE(Dog::ClassInfo().IsA(Animal::ClassInfo()));
     EXPECT_FALSE(Animal::ClassInfo().IsA(Dog::ClassInfo()));
 }

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
 #include <limits>
+#include <optional>
+#include <string>
+
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -76,6 +82,47 @@ INSTANTIATE_TEST_SUITE_P(Cases, ValTest,
                                            ValCase{"12abc", 12}, ValCase{"1e3", 1000},
                                            ValCase{"0x1F", 0}, ValCase{"nan", 0}, ValCase{"inf", 0},
                                            ValCase{".5", 0.5}));
+
+// A German numeric locale, built in a folder of its own, for as long as the object lives.
+// The GUI runtime's QApplication hands the user's locale to the C library.
+class GermanNumbers {
+  public:
+    GermanNumbers() : previous_(std::setlocale(LC_NUMERIC, nullptr)) {
+        const std::string build =
+            "localedef -i de_DE -f UTF-8 '" + folder_.Path() + "/de_DE.UTF-8' >/dev/null 2>&1";
+        if (std::system(build.c_str()) != 0) return;
+        if (const char* path = std::getenv("LOCPATH")) previousPath_ = path;
+        ::setenv("LOCPATH", folder_.Path().c_str(), 1);
+        active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    }
+    ~GermanNumbers() {
+        std::setlocale(LC_NUMERIC, previous_.c_str());
+        if (previousPath_) {
+            ::setenv("LOCPATH", previousPath_->c_str(), 1);
+        } else {
+            ::unsetenv("LOCPATH");
+        }
+    }
+    GermanNumbers(const GermanNumbers&) = delete;
+    GermanNumbers& operator=(const GermanNumbers&) = delete;
+
+    bool Active() const { return active_; }
+
+  private:
+    vemo_test::TempFolder folder_;
+    std::string previous_;
+    std::optional<std::string> previousPath_;
+    bool active_ = false;
+};
+
+TEST(ValLocaleTest, ReadsTheDecimalPointWhateverTheLocaleSays) {
+    GermanNumbers german;
+    if (!german.Active()) GTEST_SKIP() << "no German locale can be built here (localedef)";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_DOUBLE_EQ(fw::Val("-3.5"), -3.5);
+    EXPECT_DOUBLE_EQ(fw::Val("1.25e2x"), 125);
+    EXPECT_DOUBLE_EQ(fw::Val("3,5"), 3);
+}
 
 TEST(DoubleToInt32Test, DropsTheFractionAndHoldsTheRange) {
     EXPECT_EQ(fw::DoubleToInt32(2.9), 2);
