@@ -193,11 +193,13 @@ TEST_P(FarCoordinateTest, TheNextPlacementStillReadsTheDocument) {
     EXPECT_EQ(document.images[1].at("x"), "1");
 }
 
+// The decimal text of 10 to the power `zeros`.
+std::string TenToThe(std::size_t zeros) { return std::string(1, '1').append(zeros, '0'); }
+
 INSTANTIATE_TEST_SUITE_P(
     Values, FarCoordinateTest,
-    ::testing::Values(Coordinate{"Huge", "1" + std::string(21, '0'), "1" + std::string(21, '0')},
-                      Coordinate{"BeyondEveryDouble", "1" + std::string(400, '0'),
-                                 "1" + std::string(400, '0')},
+    ::testing::Values(Coordinate{"Huge", TenToThe(21), TenToThe(21)},
+                      Coordinate{"BeyondEveryDouble", TenToThe(400), TenToThe(400)},
                       // 21 pixels wide, so its far edge lies a hair right of the origin.
                       Coordinate{"JustLeftOfTheOrigin", "-20.9999999", "-20.9999999"}),
     [](const auto& info) { return std::string(info.param.name); });
