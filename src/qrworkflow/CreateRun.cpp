@@ -1,7 +1,6 @@
 #include <vector>
 
 #include "framework/runtime/BackgroundTask.h"
-#include "framework/runtime/NilObjectException.h"
 #include "hostbridge/HostScriptCalls.h"
 #include "shell/PaletteTexts.h"
 #include "shell/Window1.h"
@@ -29,18 +28,11 @@ fw::String LevelLetter(std::int32_t row) {
     return {};
 }
 
-// Element `index` of POP1, looked up now; NilObjectException when the palette lacks it.
-fw::Ref<fw::PopupMenu> SettingPopup(const Window1& palette, std::int32_t index) {
-    fw::Ref<fw::PopupMenu> popup = palette.POP1(index);
-    if (!popup) throw fw::NilObjectException("the popup POP1(" + fw::Str(index) + ")");
-    return popup;
-}
-
 CodeSettings ReadSettings(const Window1& palette) {
     CodeSettings settings;
-    settings.encoding = SettingPopup(palette, 0)->Text();
-    settings.levelLetter = LevelLetter(SettingPopup(palette, 1)->ListIndex());
-    settings.size = SettingPopup(palette, 2)->Text();
+    settings.encoding = palette.RequiredPOP1(0).Text();
+    settings.levelLetter = LevelLetter(palette.RequiredPOP1(1).ListIndex());
+    settings.size = palette.RequiredPOP1(2).Text();
     return settings;
 }
 

@@ -55,11 +55,6 @@ fw::Ref<Window1> ThePalette() {
     return fw::Required(palette, "the palette");
 }
 
-fw::PopupMenu& SettingPopup(const Window1& palette, std::int32_t index) {
-    fw::Ref<fw::PopupMenu> popup = palette.POP1(index);
-    return *fw::Required(popup, "a setting popup POP1");
-}
-
 // The per-user configuration folder may not exist yet on a fresh account.
 void MakeFolderOf(const fw::FolderItem& file) {
     const auto folderPath = std::filesystem::path(file.AbsolutePath()).parent_path();
@@ -79,7 +74,7 @@ void WriteSettings(fw::FolderItem& file, const Window1& owner) {
     stream->WriteLine(fw::Str(palette->Left()));
     stream->WriteLine(fw::Str(palette->Top()));
     for (std::int32_t index = 0; index < kSettingRows; ++index) {
-        stream->WriteLine(fw::Str(SettingPopup(owner, index).ListIndex()));
+        stream->WriteLine(fw::Str(owner.RequiredPOP1(index).ListIndex()));
     }
     stream->Close();
 }
@@ -96,7 +91,7 @@ void Window1::Event_Open() {
     palette->SetLeft(settings.left);
     palette->SetTop(settings.top);
     for (std::int32_t index = 0; index < kSettingRows; ++index) {
-        SettingPopup(*this, index).SetListIndex(settings.rows[static_cast<std::size_t>(index)]);
+        RequiredPOP1(index).SetListIndex(settings.rows[static_cast<std::size_t>(index)]);
     }
     stream->Close();
 }

@@ -175,6 +175,11 @@ fw::Ref<fw::BevelButton> Window1::makeqr() const {
 fw::Ref<fw::PopupMenu> Window1::POP1(std::int32_t index) const {
     return fw::RuntimeCheckCast<fw::PopupMenu>(ControlByNameIndex("POP1", index));
 }
+fw::PopupMenu& Window1::RequiredPOP1(std::int32_t index) const {
+    fw::Ref<fw::PopupMenu> popup = POP1(index);
+    if (!popup) throw fw::NilObjectException("the popup POP1(" + fw::Str(index) + ")");
+    return *popup;
+}
 fw::Ref<fw::StaticText> Window1::ST2(std::int32_t index) const {
     return fw::RuntimeCheckCast<fw::StaticText>(ControlByNameIndex("ST2", index));
 }

@@ -91,6 +91,8 @@ class Window1 : public fw::Window {
     fw::Ref<fw::Timer> Timer1() const;
     fw::Ref<fw::BevelButton> makeqr() const;
     fw::Ref<fw::PopupMenu> POP1(std::int32_t index) const;
+    // POP1(index), looked up now; NilObjectException naming it when the palette lacks it.
+    fw::PopupMenu& RequiredPOP1(std::int32_t index) const;
     fw::Ref<fw::StaticText> ST2(std::int32_t index) const;
     fw::Ref<fw::StaticText> ST1() const;
 
