@@ -12,6 +12,9 @@
 
 namespace {
 
+// The UTF-8 byte order mark.
+const std::string kMark = "\xEF\xBB\xBF";
+
 using vemo_test::ReadWholeFile;
 using vemo_test::WriteWholeFile;
 
@@ -68,6 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"RowBeyondTheEncodings", "100\n100\n9\n1\n2\n", QPoint(100, 100), {0, 1, 2}},
         ReadCase{"NegativeRow", "100\n100\n1\n-1\n2\n", QPoint(100, 100), {1, 0, 2}},
         ReadCase{"CrLfLineEnds", "120\r\n80\r\n2\r\n1\r\n12\r\n", QPoint(120, 80), {2, 1, 12}},
+        ReadCase{"ByteOrderMark", kMark + "120\n80\n2\n1\n12\n", QPoint(120, 80), {2, 1, 12}},
+        ReadCase{"ByteOrderMarkAndCrLf",
+                 kMark + "130\r\n90\r\n1\r\n2\r\n5\r\n",
+                 QPoint(130, 90),
+                 {1, 2, 5}},
         ReadCase{"NoLineEndAfterTheLast", "120\n80\n2\n1\n12", QPoint(120, 80), {2, 1, 12}},
         ReadCase{
             "FractionsAndTrailingText", "120.7\n80px\n2.9\n+1\n 12\n", QPoint(120, 80), {2, 1, 12}},

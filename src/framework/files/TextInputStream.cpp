@@ -1,5 +1,6 @@
 #include "framework/files/TextInputStream.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -13,7 +14,21 @@ Ref<TextInputStream> TextInputStream::Open(const String& path) {
     return std::make_shared<TextInputStream>(std::move(file));
 }
 
-TextInputStream::TextInputStream(std::ifstream file) : file_(std::move(file)) {}
+TextInputStream::TextInputStream(std::ifstream file) : file_(std::move(file)) {
+    SkipByteOrderMark();
+}
+
+// Editors on some systems save UTF-8 with a mark in front; left in, it would spoil line 1.
+void TextInputStream::SkipByteOrderMark() {
+    static constexpr char kMark[] = "\xEF\xBB\xBF";
+    char start[3] = {};
+    file_.read(start, sizeof start);
+    const bool marked = file_.gcount() == sizeof start && std::equal(start, start + 3, kMark);
+    if (!marked) {
+        file_.clear();
+        file_.seekg(0);
+    }
+}
 
 const ClassRecord& TextInputStream::ClassInfo() {
     static const ClassRecord& record = BuildClassRecord({

@@ -8,7 +8,8 @@
 
 namespace fw {
 
-// A text file read line by line, its bytes as they are (UTF-8 in, UTF-8 out).
+// A text file read line by line, its bytes as they are (UTF-8 in, UTF-8 out). A UTF-8 byte
+// order mark at the very start of the file is not text and is skipped.
 class TextInputStream : public Object {
   public:
     // The file at `path` opened for reading, or no object when it is missing, a folder or
@@ -28,6 +29,8 @@ class TextInputStream : public Object {
     void Close();
 
   private:
+    void SkipByteOrderMark();
+
     std::ifstream file_;
 };
 

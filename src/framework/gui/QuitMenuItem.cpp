@@ -8,6 +8,12 @@
 #include "framework/runtime/Dispatcher.h"
 
 namespace fw {
+namespace {
+
+// Quits asked for while a handler runs are one kept request.
+const char kQuitRequest = 0;
+
+}  // namespace
 
 const ClassRecord& QuitMenuItem::ClassInfo() {
     static const ClassRecord& record = BuildClassRecord({
@@ -22,7 +28,7 @@ const ClassRecord& QuitMenuItem::ClassInfo() {
 void QuitMenuItem::Constructor() {
     MenuItem::Constructor();
     QObject::connect(Action(), &QAction::triggered, Action(),
-                     [] { DispatchEvent(&QuitMenuItem::QuitApplication); });
+                     [] { DispatchOrKeep(&kQuitRequest, &QuitMenuItem::QuitApplication); });
 }
 
 void QuitMenuItem::QuitApplication() {

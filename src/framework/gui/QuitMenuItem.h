@@ -14,7 +14,8 @@ class QuitMenuItem : public MenuItem {
 
     void Constructor() override;
 
-    // What choosing the item does; runs inside the dispatcher when the user chooses it.
+    // What choosing the item does; runs inside the dispatcher when the user chooses it. Chosen
+    // while a handler runs, it runs once as soon as that handler ends.
     static void QuitApplication();
 };
 

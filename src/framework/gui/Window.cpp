@@ -21,7 +21,8 @@ namespace {
 constexpr std::int32_t kToolWindowFrame = 7;
 
 // The top-level widget: a close request from the user goes to the framework's Close, through
-// the dispatcher; Qt itself never closes the widget.
+// the dispatcher; Qt itself never closes the widget. A close that comes while a handler runs
+// (a message box inside it runs a full event loop) is kept until that handler ends.
 class WindowWidget : public QWidget {
   public:
     explicit WindowWidget(Window& owner) : owner_(owner) {}
@@ -29,7 +30,9 @@ class WindowWidget : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
-        DispatchEvent([this] { owner_.Close(); });
+        DispatchOrKeep(&owner_, [window = owner_.weak_from_this()] {
+            if (Ref<Object> alive = window.lock()) static_cast<Window&>(*alive).Close();
+        });
     }
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);

@@ -25,7 +25,8 @@ class MenuBar;
 //
 // Events raised on the window's class: Layout, CreateControls and Open while Constructor runs
 // (directly, so an exception in them passes to the caller); CancelClose and Close when it is
-// closed.
+// closed. A close request from the user that comes while a handler runs is kept and carried
+// out once, as soon as that handler ends.
 class Window : public Object {
   public:
     static const ClassRecord& ClassInfo();

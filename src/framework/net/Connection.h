@@ -13,7 +13,8 @@
 namespace fw {
 
 // One TCP connection over a non-blocking POSIX socket, to the first address of a host that
-// accepts it. Nothing here blocks except Wait, and Wait no longer than it is told.
+// accepts it. Nothing here blocks except Resolve (the system resolver, for as long as it takes)
+// and Wait, and Wait no longer than it is told.
 class Connection {
   public:
     Connection() = default;
@@ -26,11 +27,13 @@ class Connection {
         socklen_t length = 0;
     };
 
-    // The addresses of a host, in the resolver's order; none when the name gives none.
+    // The addresses of a host, in the resolver's order; none when the name gives none. Blocks
+    // until the resolver answers, with no deadline of ours.
     static std::vector<Endpoint> Resolve(const String& host, std::uint16_t port);
 
-    // Resolves the host and starts connecting to its first address. NameNotResolved when the
-    // name gives no address; ConnectFailed when no address takes a connection attempt.
+    // Resolves the host (blocking, as Resolve) and starts connecting to its first address.
+    // NameNotResolved when the name gives no address; ConnectFailed when no address takes a
+    // connection attempt.
     HTTPError Start(const String& host, std::uint16_t port);
 
     // Starts connecting to the first of `endpoints`; while connecting, one that refuses is

@@ -17,6 +17,7 @@ constexpr std::int64_t kTicksPerSecond = 60;
 constexpr int kLongestWaitMs = 100;  // so the background task can repaint the palette
 constexpr std::size_t kReadSize = 64 * 1024;
 constexpr int kReadsPerPass = 16;
+// The header block, its closing line ends included.
 constexpr std::size_t kHeaderBlockLimit = 64 * 1024;
 
 int WaitMilliseconds(std::int64_t deadline, std::int32_t timeoutSeconds) {
@@ -85,10 +86,11 @@ class HTTPSocket::Transfer {
         if (headerEnded_) return WriteBody(piece);
         pending_.append(piece);
         std::optional<HeaderBlockEnd> end = FindHeaderBlockEnd(pending_);
-        if (!end) {
-            if (pending_.size() > kHeaderBlockLimit) Fail(HTTPError::HeaderBlockTooLarge);
-            return;
-        }
+        // Measured on every arrival, ended or not, so how the bytes were split cannot matter;
+        // a block still open is longer than what has come of it.
+        const std::size_t blockLength = end ? end->bodyStart : pending_.size() + 1;
+        if (blockLength > kHeaderBlockLimit) return Fail(HTTPError::HeaderBlockTooLarge);
+        if (!end) return;
         AnswerHead head = ParseHeaderBlock(std::string_view(pending_).substr(0, end->blockLength));
         socket_.status_ = head.status;
         socket_.responseHeaders_ = std::move(head.headers);

@@ -29,7 +29,9 @@ class HTTPSocket : public Object {
     // address's host, and writes every byte after the answer's header block into `file` as it
     // arrives, whatever the status. Blocks until the download is decided, yielding to the
     // framework (RuntimeBackgroundTask) once per pass of its wait, and waiting in poll()
-    // between passes.
+    // between passes. Before the wait, the host name is resolved (getaddrinfo): that blocks
+    // too, without yielding, and its time is outside the deadline; a name that the resolver
+    // answers slowly (not a loopback name) holds the caller that long.
     //
     // True when the connection came up and then ended with every received byte handled: an
     // error page, an empty answer or a body cut off midway count as well (the caller judges
@@ -43,8 +45,9 @@ class HTTPSocket : public Object {
     // - when the deadline passes first (the connection is then closed): the deadline is
     //   `timeoutSeconds` from the start of the wait, set again when the connection comes up;
     //   arriving data never extends it. A timeout of 0 or less waits without limit;
-    // - at once: the connection ended inside the header block, the header block grew past
-    //   64 KiB, a write to the file failed.
+    // - at once: the connection ended inside the header block; the header block, its closing
+    //   line ends included, is longer than 64 KiB (65536 bytes), however its bytes arrive; a
+    //   write to the file failed.
     // After a failure the file keeps what was written to it; it is closed before Get returns.
     bool Get(const String& address, const Ref<FolderItem>& file, std::int32_t timeoutSeconds);
 

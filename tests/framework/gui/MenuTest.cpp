@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "RecordingWindow.h"
 #include "framework/gui/MenuBar.h"
 #include "framework/gui/QuitMenuItem.h"
 #include "framework/gui/Runtime.h"
+#include "framework/runtime/Dispatcher.h"
 #include "framework/runtime/NilObjectException.h"
 #include "framework/runtime/RuntimeException.h"
 #include "support/GuiRuntimeTest.h"
@@ -121,6 +123,21 @@ TEST_F(MenuTest, QuitClosesTheWindowsFirstThenEndsWithZero) {
     bar_->Lookup("FileQuit")->Action()->trigger();
     EXPECT_EQ(window->events.back(), "Close");
     EXPECT_FALSE(window->IsOpen());
+    EXPECT_TRUE(fw::QuitRequested());
+    EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
+TEST_F(MenuTest, AQuitChosenWhileAHandlerRunsIsCarriedOutOnceWhenItEnds) {
+    auto window = BuildRecordingWindow();
+    bool quitInHandler = true;
+    fw::DispatchEvent([&] {
+        bar_->Lookup("FileQuit")->Action()->trigger();
+        bar_->Lookup("FileQuit")->Action()->trigger();
+        quitInHandler = fw::QuitRequested() || !window->IsOpen();
+    });
+    EXPECT_FALSE(quitInHandler);
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_EQ(std::count(window->events.begin(), window->events.end(), "Close"), 1);
     EXPECT_TRUE(fw::QuitRequested());
     EXPECT_EQ(fw::RuntimeExit(), 0);
 }

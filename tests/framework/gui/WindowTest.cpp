@@ -4,6 +4,7 @@
 
 #include <QMenuBar>
 #include <QWidget>
+#include <algorithm>
 
 #include "RecordingWindow.h"
 #include "framework/gui/MenuBar.h"
@@ -103,13 +104,22 @@ TEST_F(WindowTest, AnExitCodeAskedForInCloseIsKept) {
     EXPECT_EQ(fw::RuntimeExit(), 3);
 }
 
-TEST_F(WindowTest, ACloseRequestWhileAHandlerRunsIsRefusedAndWorksLater) {
+TEST_F(WindowTest, ACloseRequestWhileAHandlerRunsIsKeptAndCarriedOutOnceWhenItEnds) {
     auto window = BuildRecordingWindow();
-    fw::DispatchEvent([&] { window->Widget()->close(); });
-    EXPECT_TRUE(window->IsOpen());
-    EXPECT_TRUE(window->Widget()->isVisible());
-    window->Widget()->close();
+    bool openInHandler = false;
+    bool shownInHandler = false;
+    fw::DispatchEvent([&] {
+        window->Widget()->close();
+        window->Widget()->close();
+        openInHandler = window->IsOpen();
+        shownInHandler = window->Widget()->isVisible();
+    });
+    EXPECT_TRUE(openInHandler);
+    EXPECT_TRUE(shownInHandler);
     EXPECT_FALSE(window->IsOpen());
+    EXPECT_EQ(std::count(window->events.begin(), window->events.end(), "Close"), 1);
+    window->Widget()->close();
+    EXPECT_EQ(std::count(window->events.begin(), window->events.end(), "Close"), 1);
 }
 
 TEST_F(WindowTest, AThrowingCloseHandlerStillClosesAndIsReported) {

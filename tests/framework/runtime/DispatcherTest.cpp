@@ -55,4 +55,65 @@ TEST_F(DispatcherTest, NoHandlerStartsWhileAnotherRuns) {
     EXPECT_EQ(inner, 1);
 }
 
+const char kCloseKey = 0;
+const char kQuitKey = 0;
+
+TEST_F(DispatcherTest, ARequestWithNoHandlerRunningRunsAtOnce) {
+    int runs = 0;
+    EXPECT_TRUE(fw::DispatchOrKeep(&kCloseKey, [&] {
+        EXPECT_TRUE(fw::IsDispatching());
+        ++runs;
+    }));
+    EXPECT_EQ(runs, 1);
+}
+
+TEST_F(DispatcherTest, ARequestWhileAHandlerRunsIsKeptUntilItEndsAndRunsOnce) {
+    std::vector<std::string> order;
+    fw::DispatchEvent([&] {
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_FALSE(fw::DispatchOrKeep(&kCloseKey, [&] { order.push_back("close"); }));
+        }
+        order.push_back("handler ends");
+    });
+    EXPECT_EQ(order, (std::vector<std::string>{"handler ends", "close"}));
+    EXPECT_FALSE(fw::IsDispatching());
+    fw::DispatchEvent([] {});
+    EXPECT_EQ(order.size(), 2u) << "a request ran is not kept for the next handler";
+}
+
+TEST_F(DispatcherTest, KeptRequestsOfDifferentKeysRunInTheOrderTheyCame) {
+    std::vector<std::string> order;
+    fw::DispatchEvent([&] {
+        fw::DispatchOrKeep(&kQuitKey, [&] { order.push_back("quit"); });
+        fw::DispatchOrKeep(&kCloseKey, [&] { order.push_back("close"); });
+        fw::DispatchOrKeep(&kQuitKey, [&] { order.push_back("second quit"); });
+    });
+    EXPECT_EQ(order, (std::vector<std::string>{"quit", "close"}));
+}
+
+TEST_F(DispatcherTest, AKeptRequestRunsAsAHandlerAndWhatItThrowsIsReported) {
+    bool nextRan = false;
+    fw::DispatchEvent([&] {
+        fw::DispatchOrKeep(&kCloseKey, [] { throw fw::NilObjectException("gMyPref"); });
+        fw::DispatchOrKeep(&kQuitKey, [&] {
+            EXPECT_TRUE(fw::IsDispatching());
+            EXPECT_FALSE(fw::DispatchEvent([] {})) << "no handler starts inside a kept one";
+            nextRan = true;
+        });
+    });
+    EXPECT_EQ(reports_, std::vector<std::string>{"NilObjectException: gMyPref"});
+    EXPECT_TRUE(nextRan) << "a throwing request does not drop the next";
+}
+
+TEST_F(DispatcherTest, ARequestKeptWhileAKeptOneRunsRunsAfterIt) {
+    std::vector<std::string> order;
+    fw::DispatchEvent([&] {
+        fw::DispatchOrKeep(&kCloseKey, [&] {
+            order.push_back("close");
+            fw::DispatchOrKeep(&kCloseKey, [&] { order.push_back("close again"); });
+        });
+    });
+    EXPECT_EQ(order, (std::vector<std::string>{"close", "close again"}));
+}
+
 }  // namespace
