@@ -70,6 +70,8 @@ void WriteSettings(fw::FolderItem& file, const Window1& owner) {
     fw::Ref<fw::TextOutputStream> stream = file.CreateTextFile();
     if (!stream) return;
     file.SetMacType(kPreferenceTypeCode);
+    // The position through the accessor, the popups through the palette the handler runs on:
+    // both must stay so, the accessor giving this same palette while Open and Close run.
     fw::Ref<Window1> palette = ThePalette();
     stream->WriteLine(fw::Str(palette->Left()));
     stream->WriteLine(fw::Str(palette->Top()));

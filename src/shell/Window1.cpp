@@ -132,6 +132,7 @@ void Window1::ShowSettingHelp(std::int32_t index) {
 void Window1::SetST1(const fw::String& text) {
     fw::Ref<fw::StaticText> status = ST1();
     fw::Required(status, "the status line ST1")->SetText(text);
+    // Looked up again on purpose: the redraw reaches ST1 afresh, as the text step did.
     status = ST1();
     fw::Required(status, "the status line ST1")->Refresh(true);
 }

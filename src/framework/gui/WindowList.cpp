@@ -73,6 +73,7 @@ void MoveToClosedWindows(const Window& window) {
 }
 
 void ReleaseWindowLists() {
+    // Moved into locals, not cleared in place: a window's teardown may reach the lists.
     std::vector<Ref<Window>> open = std::move(Open());
     std::vector<Ref<Window>> closed = std::move(Closed());
     Open().clear();
