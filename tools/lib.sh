@@ -5,6 +5,8 @@ VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev l
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core zbar-tools locales"
 # Only for -DVEMO_BUILD_BENCHMARKS=ON.
 VEMO_BENCH_PACKAGES="libbenchmark-dev"
+# Only for -DVEMO_BUILD_FUZZERS=ON: clang and its libFuzzer and sanitizer runtimes.
+VEMO_FUZZ_PACKAGES="clang libclang-rt-14-dev"
 # The palette on screen: a Japanese font, a virtual display for machines without one, and
 # setcap, so the chart service may bind port 80 without root.
 VEMO_RUN_PACKAGES="fonts-ipafont-gothic xvfb libcap2-bin"
@@ -29,4 +31,12 @@ build_tree() {
     else
         cmake --build build --target "$@"
     fi
+}
+
+# build_sanitized_tree: configures and builds build-asan/, the whole suite under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
+build_sanitized_tree() {
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+        -DVEMO_SANITIZE=ON
+    cmake --build build-asan
 }

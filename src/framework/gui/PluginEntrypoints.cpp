@@ -18,8 +18,6 @@ void InitPluginEntrypoints() { BevelButton::RegisterPluginEntrypoints(); }
 
 void ClearPluginEntrypoints() { Table().clear(); }
 
-std::size_t PluginEntrypointCount() { return Table().size(); }
-
 void RegisterPluginEntrypoint(std::string signature, std::any entry) {
     Table()[std::move(signature)] = std::move(entry);
 }

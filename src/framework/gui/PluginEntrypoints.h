@@ -1,7 +1,6 @@
 #pragma once
 
 #include <any>
-#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -16,7 +15,6 @@ namespace fw {
 void InitPluginEntrypoints();
 // Empties the table (a fresh runtime starts with none).
 void ClearPluginEntrypoints();
-std::size_t PluginEntrypointCount();
 
 // Adds or replaces one entry; the entry is a std::function of the entry's own signature.
 void RegisterPluginEntrypoint(std::string signature, std::any entry);
