@@ -16,7 +16,8 @@ std::optional<std::int64_t> ByteCount(const fw::String& text) {
 }  // namespace
 
 bool IsWholeImageAnswer(int status, std::int64_t bodyBytes,
-                        const std::optional<fw::String>& contentLength) {
-    if (status != 200 || bodyBytes <= 0) return false;
+                        const std::optional<fw::String>& contentLength,
+                        std::string_view bodyStart) {
+    if (status != 200 || bodyBytes <= 0 || !bodyStart.starts_with(kPngSignature)) return false;
     return !contentLength || ByteCount(*contentLength) == bodyBytes;
 }

@@ -1,3 +1,6 @@
+#include <fstream>
+#include <string>
+
 #include "framework/files/GetFolderItem.h"
 #include "framework/net/HTTPSocket.h"
 #include "framework/runtime/NilObjectException.h"
@@ -9,6 +12,16 @@
 namespace {
 
 constexpr std::int32_t kTimeoutSeconds = 3;
+
+// The downloaded body's first bytes, as many as the PNG signature has when the file holds
+// them; fewer, or none, when it holds fewer or cannot be read.
+std::string BodyStart(const fw::FolderItem& file) {
+    std::ifstream body(file.AbsolutePath(), std::ios::binary);
+    std::string start(kPngSignature.size(), '\0');
+    body.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<std::size_t>(body.gcount()));
+    return start;
+}
 
 }  // namespace
 
@@ -26,7 +39,7 @@ fw::Ref<fw::FolderItem> Window1::DownQR(const fw::String& text, std::int32_t ite
     if (!file) return nullptr;
     if (!socket->Get(address, file, kTimeoutSeconds)) return nullptr;
     if (!IsWholeImageAnswer(socket->HTTPStatusCode(), socket->BodyBytesReceived(),
-                            socket->ResponseHeader("Content-Length"))) {
+                            socket->ResponseHeader("Content-Length"), BodyStart(*file))) {
         return nullptr;
     }
     return file;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CreateRunTest.h"
+#include "ImageAnswerCases.h"
 #include "framework/runtime/NilObjectException.h"
 #include "framework/runtime/RuntimeException.h"
 
@@ -77,5 +78,32 @@ TEST_F(CreateRunTest, AMissingPopupRaisesNilObjectExceptionAfterTheSelectionIsFe
     EXPECT_THAT(Statuses(), ::testing::IsEmpty());
     EXPECT_THAT(TempFiles(), ::testing::IsEmpty());
 }
+
+// A chart server that answers 200 with something other than an image: the item is skipped
+// like any failed download, so the host is never asked to place it and "セット中" never shows.
+class CreateRunImageAnswerTest : public CreateRunTest,
+                                 public ::testing::WithParamInterface<ImageAnswerCase> {};
+
+TEST_P(CreateRunImageAnswerTest, HandsOnlyAPngToTheHost) {
+    vemo_test::ScriptedServer server(
+        {{vemo_test::ReadRequest(), vemo_test::Send(GetParam().answer)}});
+    UseChartHost(server.HostAndPort());
+    host_->Answer(168, Item("A"));
+    Click();
+    EXPECT_THAT(unhandled_.All(), ::testing::IsEmpty());
+    EXPECT_EQ(server.ConnectionsAccepted(), 1);
+    if (GetParam().isImage) {
+        ASSERT_EQ(host_->CallsOf(171).size(), 1u);
+        EXPECT_EQ(fw::VariantToString(host_->CallsOf(171)[0].arguments.at(0)),
+                  TempImagePath("temp_0.png"));
+        EXPECT_EQ(Statuses(), (std::vector<std::string>{"A", kPlacingText, kIdleText}));
+    } else {
+        EXPECT_THAT(host_->CallsOf(171), ::testing::IsEmpty());
+        EXPECT_EQ(Statuses(), (std::vector<std::string>{"A", kIdleText}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CreateRunImageAnswerTest, ::testing::ValuesIn(ImageAnswerCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "ImageAnswerCases.h"
 #include "framework/files/GetFolderItem.h"
 #include "framework/gui/Runtime.h"
 #include "framework/runtime/NilObjectException.h"
@@ -143,6 +144,21 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerRow{"ClosedAtOnce", {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The body is saved whatever it is, but only a PNG is given back.
+class ImageAnswerTest : public DownQRTest, public ::testing::WithParamInterface<ImageAnswerCase> {};
+
+TEST_P(ImageAnswerTest, GivesTheFileOnlyForABodyThatIsAPng) {
+    ScriptedServer server({Serve(GetParam().answer)});
+    UseServer(server);
+    fw::Ref<fw::FolderItem> file = Download(0);
+    EXPECT_EQ(static_cast<bool>(file), GetParam().isImage);
+    const std::string& answer = GetParam().answer;
+    EXPECT_EQ(ReadWholeFile(temp_ / "temp/temp_0.png"), answer.substr(answer.find("\r\n\r\n") + 4));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ImageAnswerTest, ::testing::ValuesIn(ImageAnswerCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(DownQRTest, NoObjectWhenTheServiceCannotBeReached) {
     previousHost_ = SetChartHost("127.0.0.1:" + std::to_string(vemo_test::ClosedPort()));
     EXPECT_FALSE(Download(0));
@@ -175,16 +191,46 @@ TEST_F(DownQRTest, RaisesNilObjectExceptionWhenTheFolderCannotBeReferredTo) {
     EXPECT_THROW(Download(0), fw::NilObjectException);
 }
 
-TEST(IsWholeImageAnswerTest, JudgesStatusBodyAndContentLength) {
-    EXPECT_TRUE(IsWholeImageAnswer(200, 10, std::nullopt));
-    EXPECT_TRUE(IsWholeImageAnswer(200, 10, "10"));
-    EXPECT_FALSE(IsWholeImageAnswer(200, 10, "11"));
-    EXPECT_FALSE(IsWholeImageAnswer(200, 10, ""));
-    EXPECT_FALSE(IsWholeImageAnswer(200, 10, "-10"));
-    EXPECT_FALSE(IsWholeImageAnswer(200, 10, "99999999999999999999999"));
-    EXPECT_FALSE(IsWholeImageAnswer(200, 0, "0"));
-    EXPECT_FALSE(IsWholeImageAnswer(0, 10, std::nullopt));
-    EXPECT_FALSE(IsWholeImageAnswer(301, 10, "10"));
+struct JudgeRow {
+    const char* name;
+    int status;
+    std::int64_t bodyBytes;
+    std::optional<std::string> contentLength;
+    std::string bodyStart;
+    bool whole;
+};
+
+void PrintTo(const JudgeRow& row, std::ostream* os) { *os << row.name; }
+
+class IsWholeImageAnswerTest : public ::testing::TestWithParam<JudgeRow> {};
+
+TEST_P(IsWholeImageAnswerTest, JudgesStatusBodyContentLengthAndSignature) {
+    const JudgeRow& row = GetParam();
+    EXPECT_EQ(IsWholeImageAnswer(row.status, row.bodyBytes, row.contentLength, row.bodyStart),
+              row.whole);
 }
+
+const std::string kSignature(kPngSignature);
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IsWholeImageAnswerTest,
+    ::testing::Values(
+        JudgeRow{"NoContentLength", 200, 10, std::nullopt, kSignature, true},
+        JudgeRow{"MatchingContentLength", 200, 10, "10", kSignature, true},
+        JudgeRow{"ContentLengthOneMore", 200, 10, "11", kSignature, false},
+        JudgeRow{"EmptyContentLength", 200, 10, "", kSignature, false},
+        JudgeRow{"NegativeContentLength", 200, 10, "-10", kSignature, false},
+        JudgeRow{"HugeContentLength", 200, 10, "99999999999999999999999", kSignature, false},
+        JudgeRow{"EmptyBody", 200, 0, "0", "", false},
+        JudgeRow{"NoStatus", 0, 10, std::nullopt, kSignature, false},
+        JudgeRow{"Redirect", 301, 10, "10", kSignature, false},
+        JudgeRow{"HtmlPage", 200, 15, std::nullopt, "<!DOCTYP", false},
+        JudgeRow{"ChunkSizeLine", 200, 40, std::nullopt, "1e\r\n\x89PNG", false},
+        JudgeRow{"HalfTheSignature", 200, 4, "4", kSignature.substr(0, 4), false},
+        JudgeRow{"SignatureWithoutItsLastByte", 200, 7, std::nullopt, kSignature.substr(0, 7),
+                 false},
+        JudgeRow{"SignatureWithALineEndChanged", 200, 8, std::nullopt, "\x89PNG\n\n\x1a\n", false},
+        JudgeRow{"SignatureAlone", 200, 8, "8", kSignature, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
