@@ -1,3 +1,4 @@
+// The front-application watch: once a second the palette shows or hides with the front application.
 #include "framework/runtime/NilObjectException.h"
 #include "hostbridge/HostScriptCalls.h"
 #include "shell/Window1.h"

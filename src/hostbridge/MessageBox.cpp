@@ -1,3 +1,4 @@
+// The message box that brings the palette to the front first, and the activation of the host.
 #include "framework/runtime/MsgBox.h"
 #include "framework/runtime/NilObjectException.h"
 #include "framework/scripting/AppleEvent.h"

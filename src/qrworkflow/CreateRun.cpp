@@ -1,3 +1,4 @@
+// The create button's run: every selected item made into a code, downloaded and placed in turn.
 #include <vector>
 
 #include "framework/runtime/BackgroundTask.h"

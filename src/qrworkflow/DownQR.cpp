@@ -1,3 +1,4 @@
+// DownQR: one item's chart request, downloaded into its temporary image in the folder "temp".
 #include <fstream>
 #include <string>
 

@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "framework/gui/Delegate.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Object.h"
+
+class QWidget;
 
 namespace fw {
 
@@ -30,6 +33,15 @@ class Control : public Object {
 
     // Whether its Constructor has run; a window takes only constructed controls.
     virtual bool IsConstructed() const = 0;
+
+    // The widget that Tab gives the focus to, with the control's TabIndex (lower first).
+    struct TabPlace {
+        QWidget* widget;
+        std::int32_t tabIndex;
+    };
+    // Where the control stands in its window's tab order; none for a control that Tab never
+    // reaches (one that draws nothing, such as a timer, a label, TabStop off, no widget yet).
+    virtual std::optional<TabPlace> TabOrderPlace() const { return std::nullopt; }
 
     // The window the control is registered on, or nil.
     Ref<fw::Window> Window() const { return window_.lock(); }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include "framework/gui/DesignProperties.h"
@@ -59,23 +60,35 @@ const ClassRecord& RectControl::ClassInfo() {
     return record;
 }
 
-RectControl::~RectControl() { delete widget_; }
+struct RectControl::OwnedWidget {
+    QPointer<QWidget> widget;
+};
+
+RectControl::RectControl() = default;
+
+RectControl::~RectControl() {
+    if (widget_) delete widget_->widget.data();
+}
+
+QWidget* RectControl::Widget() const { return widget_ ? widget_->widget.data() : nullptr; }
 
 void RectControl::Constructor() {
     if (widget_) throw RuntimeException("the control " + Name() + " is constructed already");
-    widget_ = MakeWidget().release();
-    widget_->hide();
-    widget_->installEventFilter(new EnterWatcher(*this, *widget_));
+    QWidget* widget = MakeWidget().release();
+    widget_ = std::make_unique<OwnedWidget>(OwnedWidget{widget});
+    widget->hide();
+    widget->installEventFilter(new EnterWatcher(*this, *widget));
     NameOrIndexChanged();
     ApplyFocusPolicy();
 }
 
 QWidget& RectControl::RequiredWidget() const {
-    if (!widget_) {
+    QWidget* widget = Widget();
+    if (!widget) {
         throw RuntimeException("the control " + ControlObjectName(Name(), Index()) +
                                " is used before its Constructor ran");
     }
-    return *widget_;
+    return *widget;
 }
 
 std::int32_t RectControl::Left() const { return RequiredWidget().x(); }
@@ -105,11 +118,12 @@ void RectControl::SetAcceptFocus(bool acceptFocus) {
 }
 
 void RectControl::ApplyFocusPolicy() {
-    if (!widget_) return;
+    QWidget* widget = Widget();
+    if (!widget) return;
     if (!TakesFocus() || !tabStop_) {
-        widget_->setFocusPolicy(Qt::NoFocus);
+        widget->setFocusPolicy(Qt::NoFocus);
     } else {
-        widget_->setFocusPolicy(acceptFocus_ ? Qt::StrongFocus : Qt::TabFocus);
+        widget->setFocusPolicy(acceptFocus_ ? Qt::StrongFocus : Qt::TabFocus);
     }
 }
 
@@ -196,6 +210,12 @@ void RectControl::ApplyFont() {
 
 void RectControl::Refresh(bool /*eraseBackground*/) { RequiredWidget().repaint(); }
 
+std::optional<Control::TabPlace> RectControl::TabOrderPlace() const {
+    QWidget* widget = Widget();
+    if (!widget || !(widget->focusPolicy() & Qt::TabFocus)) return std::nullopt;
+    return TabPlace{widget, tabIndex_};
+}
+
 void RectControl::AttachTo(fw::Window& window) {
     QWidget& widget = RequiredWidget();
     Control::AttachTo(window);
@@ -204,15 +224,16 @@ void RectControl::AttachTo(fw::Window& window) {
 }
 
 void RectControl::DetachFromWindow() {
-    if (widget_) {
-        widget_->hide();
-        widget_->setParent(nullptr);
+    if (QWidget* widget = Widget()) {
+        widget->hide();
+        widget->setParent(nullptr);
     }
     Control::DetachFromWindow();
 }
 
 void RectControl::NameOrIndexChanged() {
-    if (widget_) widget_->setObjectName(QString::fromStdString(ControlObjectName(Name(), Index())));
+    if (QWidget* widget = Widget())
+        widget->setObjectName(QString::fromStdString(ControlObjectName(Name(), Index())));
 }
 
 }  // namespace fw

@@ -17,12 +17,14 @@ namespace fw {
 class RectControl : public Control {
   public:
     static const ClassRecord& ClassInfo();
+    RectControl();
     ~RectControl() override;
 
     // The framework's construction of a visible control: makes its widget, hidden until the
     // control is registered on a window.
     virtual void Constructor();
-    bool IsConstructed() const override { return widget_ != nullptr; }
+    bool IsConstructed() const override { return Widget() != nullptr; }
+    std::optional<TabPlace> TabOrderPlace() const override;
 
     std::int32_t Left() const;
     std::int32_t Top() const;
@@ -56,7 +58,7 @@ class RectControl : public Control {
     void Refresh(bool eraseBackground = true);
 
     // The widget; nullptr before Constructor.
-    QWidget* Widget() const { return widget_; }
+    QWidget* Widget() const;
 
   protected:
     virtual std::unique_ptr<QWidget> MakeWidget() = 0;
@@ -83,7 +85,10 @@ class RectControl : public Control {
     void ApplyFocusPolicy();
     void TabOrderChanged();
 
-    QWidget* widget_ = nullptr;  // owned
+    // Deleted by whichever goes first: this control, or the window's widget that it is placed
+    // on; a QPointer inside, so neither deletes it twice.
+    struct OwnedWidget;
+    std::unique_ptr<OwnedWidget> widget_;
     std::int32_t tabIndex_ = 0;
     bool tabStop_ = true;
     bool acceptFocus_ = true;

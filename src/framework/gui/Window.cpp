@@ -9,7 +9,6 @@
 #include "framework/gui/Control.h"
 #include "framework/gui/DesignProperties.h"
 #include "framework/gui/MenuBar.h"
-#include "framework/gui/RectControl.h"
 #include "framework/gui/WindowList.h"
 #include "framework/runtime/Dispatcher.h"
 #include "framework/runtime/NilObjectException.h"
@@ -391,18 +390,18 @@ Ref<Control> Window::ControlByNameIndex(std::string_view name, std::int32_t inde
 Ref<Object> Window::New(const ClassRecord& classRecord) const { return classRecord.NewObject(); }
 
 void Window::UpdateTabOrder() {
-    std::vector<RectControl*> order;
+    std::vector<Control::TabPlace> order;
     for (const auto& control : controls_) {
-        auto* rect = dynamic_cast<RectControl*>(control.get());
-        if (rect && rect->Widget() && rect->Widget()->focusPolicy() & Qt::TabFocus) {
-            order.push_back(rect);
+        if (std::optional<Control::TabPlace> place = control->TabOrderPlace()) {
+            order.push_back(*place);
         }
     }
-    std::stable_sort(order.begin(), order.end(), [](const RectControl* a, const RectControl* b) {
-        return a->TabIndex() < b->TabIndex();
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control::TabPlace& a, const Control::TabPlace& b) {
+                         return a.tabIndex < b.tabIndex;
+                     });
     for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+        QWidget::setTabOrder(order[i - 1].widget, order[i].widget);
     }
 }
 

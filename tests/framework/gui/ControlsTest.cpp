@@ -217,6 +217,18 @@ TEST_F(ControlsTest, TabOrderFollowsTabIndexAndSkipsLabels) {
     EXPECT_EQ(next, popup->Widget());
 }
 
+// The widget is deleted once, by whichever goes first: its control or the widget it is placed on.
+TEST_F(ControlsTest, AWidgetDeletedWithItsParentIsNotDeletedAgainByItsControl) {
+    auto label = window_->New<fw::StaticText>();
+    label->Constructor();
+    auto parent = std::make_unique<QWidget>();
+    label->Widget()->setParent(parent.get());
+    parent.reset();
+    EXPECT_EQ(label->Widget(), nullptr);
+    EXPECT_FALSE(label->IsConstructed());
+    EXPECT_THROW(label->SetText("x"), fw::RuntimeException);
+}
+
 TEST_F(ControlsTest, ARecordWithAnUnknownEntryChangesNothing) {
     auto label = Add<fw::StaticText>("ST1");
     label->SetText("idle");
