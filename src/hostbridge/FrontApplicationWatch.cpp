@@ -1,3 +1,5 @@
+// The front-application watch: on every timer tick the palette is shown only while Illustrator
+// or the palette itself is the front application.
 #include "framework/runtime/NilObjectException.h"
 #include "hostbridge/HostScriptCalls.h"
 #include "shell/Window1.h"

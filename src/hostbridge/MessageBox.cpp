@@ -1,3 +1,5 @@
+// The palette's message box: shown with the palette in front, then Illustrator brought back to
+// the front.
 #include "framework/runtime/MsgBox.h"
 #include "framework/runtime/NilObjectException.h"
 #include "framework/scripting/AppleEvent.h"

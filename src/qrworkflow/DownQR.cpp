@@ -1,3 +1,5 @@
+// DownQR: one item's code downloaded from the chart service into its temporary image file,
+// given back only when the answer is a whole PNG image.
 #include <fstream>
 #include <string>
 
