@@ -1,4 +1,5 @@
-// The front-application watch: once a second the palette shows or hides with the front application.
+// The front-application watch: on every timer tick the palette is shown only while Illustrator
+// or the palette itself is the front application.
 #include "framework/runtime/NilObjectException.h"
 #include "hostbridge/HostScriptCalls.h"
 #include "shell/Window1.h"

@@ -1,4 +1,5 @@
-// The message box that brings the palette to the front first, and the activation of the host.
+// The palette's message box: shown with the palette in front, then Illustrator brought back to
+// the front.
 #include "framework/runtime/MsgBox.h"
 #include "framework/runtime/NilObjectException.h"
 #include "framework/scripting/AppleEvent.h"

@@ -1,13 +1,15 @@
-// DownQR: one item's chart request, downloaded into its temporary image in the folder "temp".
+// DownQR: one item's code downloaded from the chart service into its temporary image file,
+// given back only when the answer is a whole PNG image.
 #include <fstream>
 #include <string>
 
 #include "framework/files/GetFolderItem.h"
 #include "framework/net/HTTPSocket.h"
 #include "framework/runtime/NilObjectException.h"
-#include "qrworkflow/ChartAnswer.h"
+#include "qrworkflow/ChartAddress.h"
 #include "qrworkflow/ChartHost.h"
-#include "qrworkflow/ChartRequest.h"
+#include "qrworkflow/ImageAnswerCheck.h"
+#include "qrworkflow/TempImageFile.h"
 #include "shell/Window1.h"
 
 namespace {
@@ -32,7 +34,7 @@ fw::Ref<fw::FolderItem> Window1::DownQR(const fw::String& text, std::int32_t ite
     auto socket = New<fw::HTTPSocket>();
     socket->Constructor();
     fw::String fileName = TempImageName(itemNumber);
-    fw::String address = ChartRequestAddress(ChartHost(), text, encoding, levelLetter, size);
+    fw::String address = ChartAddress(ChartHost(), text, encoding, levelLetter, size);
     fw::Ref<fw::FolderItem> folder = fw::GetFolderItem("temp", 0);
     fw::Required(folder, "the folder temp");
     if (!folder->Exists()) folder->CreateAsFolder();

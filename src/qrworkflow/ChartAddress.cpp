@@ -1,4 +1,5 @@
-#include "qrworkflow/ChartRequest.h"
+// The client's chart address: the query that the chart service reads, percent-encoded.
+#include "qrworkflow/ChartAddress.h"
 
 namespace {
 
@@ -24,17 +25,14 @@ fw::String PercentEncode(const fw::String& value) {
     return encoded;
 }
 
-fw::String ChartRequestPath(const fw::String& text, const fw::String& encoding,
-                            const fw::String& levelLetter, const fw::String& size) {
+fw::String ChartPath(const fw::String& text, const fw::String& encoding,
+                     const fw::String& levelLetter, const fw::String& size) {
     return "/chart?cht=qr&chs=" + PercentEncode(size) + "x" + PercentEncode(size) +
            "&choe=" + PercentEncode(encoding) + "&chl=" + PercentEncode(text) +
            "&chld=" + PercentEncode(levelLetter);
 }
 
-fw::String ChartRequestAddress(const fw::String& host, const fw::String& text,
-                               const fw::String& encoding, const fw::String& levelLetter,
-                               const fw::String& size) {
-    return "http://" + host + ChartRequestPath(text, encoding, levelLetter, size);
+fw::String ChartAddress(const fw::String& host, const fw::String& text, const fw::String& encoding,
+                        const fw::String& levelLetter, const fw::String& size) {
+    return "http://" + host + ChartPath(text, encoding, levelLetter, size);
 }
-
-fw::String TempImageName(std::int32_t itemNumber) { return "temp_" + fw::Str(itemNumber) + ".png"; }

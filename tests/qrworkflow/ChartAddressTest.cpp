@@ -1,8 +1,6 @@
-#include "qrworkflow/ChartRequest.h"
+#include "qrworkflow/ChartAddress.h"
 
 #include <gtest/gtest.h>
-
-#include "qrworkflow/ChartHost.h"
 
 namespace {
 
@@ -33,39 +31,25 @@ INSTANTIATE_TEST_SUITE_P(
                       EncodeCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ChartRequestTest, PutsThePiecesInOrder) {
-    EXPECT_EQ(ChartRequestPath("ABC", "UTF-8", "M", "200"),
+TEST(ChartAddressTest, PutsThePiecesInOrder) {
+    EXPECT_EQ(ChartPath("ABC", "UTF-8", "M", "200"),
               "/chart?cht=qr&chs=200x200&choe=UTF-8&chl=ABC&chld=M");
-    EXPECT_EQ(ChartRequestPath("x", "Shift_JIS", "L", "160"),
+    EXPECT_EQ(ChartPath("x", "Shift_JIS", "L", "160"),
               "/chart?cht=qr&chs=160x160&choe=Shift_JIS&chl=x&chld=L");
-    EXPECT_EQ(ChartRequestAddress("localhost", "ABC", "ISO-8859-1", "H", "400"),
+    EXPECT_EQ(ChartAddress("localhost", "ABC", "ISO-8859-1", "H", "400"),
               "http://localhost/chart?cht=qr&chs=400x400&choe=ISO-8859-1&chl=ABC&chld=H");
 }
 
-TEST(ChartRequestTest, AnEmptyValueLeavesItsKeyWithNothingBehindTheEqualsSign) {
-    EXPECT_EQ(ChartRequestPath("ABC", "UTF-8", "", "200"),
+TEST(ChartAddressTest, AnEmptyValueLeavesItsKeyWithNothingBehindTheEqualsSign) {
+    EXPECT_EQ(ChartPath("ABC", "UTF-8", "", "200"),
               "/chart?cht=qr&chs=200x200&choe=UTF-8&chl=ABC&chld=");
-    EXPECT_EQ(ChartRequestPath("", "", "", ""), "/chart?cht=qr&chs=x&choe=&chl=&chld=");
+    EXPECT_EQ(ChartPath("", "", "", ""), "/chart?cht=qr&chs=x&choe=&chl=&chld=");
 }
 
-TEST(ChartRequestTest, TextCannotInjectQueryKeysOrRequestLines) {
-    EXPECT_EQ(ChartRequestPath("a&chld=H#x y\r\nHost: evil", "UTF-8", "M", "200"),
+TEST(ChartAddressTest, TextCannotInjectQueryKeysOrRequestLines) {
+    EXPECT_EQ(ChartPath("a&chld=H#x y\r\nHost: evil", "UTF-8", "M", "200"),
               "/chart?cht=qr&chs=200x200&choe=UTF-8"
               "&chl=a%26chld%3DH%23x%20y%0D%0AHost%3A%20evil&chld=M");
-}
-
-TEST(TempImageNameTest, IsTempUnderscoreTheNumberAndPng) {
-    EXPECT_EQ(TempImageName(0), "temp_0.png");
-    EXPECT_EQ(TempImageName(12), "temp_12.png");
-    EXPECT_EQ(TempImageName(-1), "temp_-1.png");
-}
-
-TEST(ChartHostTest, StartsAtTheBuildSettingAndCanBeReplaced) {
-    EXPECT_EQ(ChartHost(), VEMO_CHART_HOST);
-    std::string previous = SetChartHost("127.0.0.1:8080");
-    EXPECT_EQ(previous, VEMO_CHART_HOST);
-    EXPECT_EQ(ChartHost(), "127.0.0.1:8080");
-    SetChartHost(previous);
 }
 
 }  // namespace

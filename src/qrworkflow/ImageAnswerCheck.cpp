@@ -1,4 +1,5 @@
-#include "qrworkflow/ChartAnswer.h"
+// The check that a chart answer holds a whole PNG image before it is handed to the host.
+#include "qrworkflow/ImageAnswerCheck.h"
 
 namespace {
 
