@@ -95,7 +95,7 @@ Outcome<std::string> InputFile::ReadFirstLine(int fd, std::size_t limit, const s
     bytes.resize(end);
     if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
     if (bytes.size() > limit) {
-        return Outcome<std::string>::Failure("the first line of " + label + " is longer than " +
+        return Outcome<std::string>::Failure(label + " has a first line longer than " +
                                              std::to_string(limit) + " bytes");
     }
     return bytes;

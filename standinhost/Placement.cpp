@@ -257,8 +257,6 @@ Result Placement::Run(const std::string& folderPath, const std::vector<std::stri
     const std::string documentLabel = folderPath + "/" + kDocument;
     auto old = ReadOldDocument(dir, documentLabel);
     if (!old) return Result::Failure(old.Reason());
-    auto log = OpenLog(dir, folderPath + "/placed.log");
-    if (!log) return Result::Failure(log.Reason());
 
     const std::string tempName = kTempPrefix + std::to_string(::getpid());
     gTempFolder = dir;
@@ -285,6 +283,9 @@ Result Placement::Run(const std::string& folderPath, const std::vector<std::stri
         return removeTemp(Errno("cannot keep the document's permissions"));
     }
     if (::fsync(out.Get()) != 0) return removeTemp(Errno("cannot write the new document"));
+    // Opened only now, so that a placement that fails before leaves no new placed.log.
+    auto log = OpenLog(dir, folderPath + "/placed.log");
+    if (!log) return removeTemp(log.Reason());
 
     const std::string line = LogField::Escape(imagePath) + "\t" + LogField::Escape(xValue) + "\t" +
                              LogField::Escape(yValue) + "\n";
