@@ -1,6 +1,7 @@
 # Shared by the two set-up commands: the Debian packages and the build.
 
-VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev libcpp-httplib-dev"
+# libxml2-dev and liblzma-dev: the stand-in host links libxml2 and what it needs statically.
+VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev libxml2-dev liblzma-dev libcpp-httplib-dev"
 # locales: the German locale that the text tests build, to read numbers under a comma locale.
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core zbar-tools locales"
 # Only for -DVEMO_BUILD_BENCHMARKS=ON.

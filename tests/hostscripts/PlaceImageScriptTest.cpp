@@ -112,9 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Coordinate{"Fraction", "12.25", "12.25"}, Coordinate{"Plus", "+7", "+7"},
                       Coordinate{"Zero", "0", "0"}, Coordinate{"Empty", "", "0"},
                       Coordinate{"Word", "abc", "0"}, Coordinate{"Exponent", "1e3", "0"},
-                      Coordinate{"TrailingDot", "5.", "0"}, Coordinate{"LeadingDot", ".5", "0"},
-                      Coordinate{"TwoDots", "1.2.3", "0"}, Coordinate{"Unit", "12px", "0"},
-                      Coordinate{"Blanks", " 12\t", "12"},
+                      Coordinate{"TrailingDot", "5.", "5"}, Coordinate{"LeadingDot", ".5", "0.5"},
+                      Coordinate{"NegativeLeadingDot", "-.25", "-0.25"},
+                      Coordinate{"DotOnly", ".", "0"}, Coordinate{"TwoDots", "1.2.3", "0"},
+                      Coordinate{"Unit", "12px", "0"}, Coordinate{"Blanks", " 12\t", "12"},
                       Coordinate{"TrailingLineEnd", "20\n", "20"},
                       Coordinate{"TrailingCrLf", "-4\r\n", "-4"},
                       Coordinate{"BlankInside", "1 2", "0"}, Coordinate{"BlanksOnly", " \n", "0"},
@@ -152,10 +153,11 @@ TEST_F(PlaceImageTest, WhatXmlCannotHoldIsDroppedAndTheRestKept) {
     ASSERT_EQ(document.images.size(), 1u);
     EXPECT_EQ(document.images[0].at("data-x"), "tab\there\nline\rok \xef\xbf\xbd 日本");
     EXPECT_EQ(document.images[0].at("data-y"), "line 1\nline 2\n\n");
-    EXPECT_EQ(Read(Host("placed.log")), image_.string() +
-                                            "\ttab\\there\\nline\\r\x01\x1f\xe3\x81ok \xef\xbf\xbf"
-                                            " 日本\tline 1\\nline 2\\n\\n\n")
-        << "the log keeps one line per call";
+    EXPECT_EQ(Read(Host("placed.log")),
+              image_.string() +
+                  "\ttab\\there\\nline\\r\\x01\\x1f\xe3\x81ok \xef\xbf\xbf"
+                  " 日本\tline 1\\nline 2\\n\\n\n")
+        << "the log keeps one line per call, its control bytes escaped";
 }
 
 TEST_F(PlaceImageTest, SeveralPlacementsMakeOneWellFormedDocument) {
@@ -178,7 +180,8 @@ TEST_F(PlaceImageTest, SeveralPlacementsMakeOneWellFormedDocument) {
         << "no temporary file is left behind";
 }
 
-// Coordinates whose document extent awk writes with an exponent, or as infinite.
+// Coordinates far from the origin: beyond 1e9 they are 0, so the document's extent stays a
+// plain, finite decimal that the next placement reads.
 class FarCoordinateTest : public PlaceImageTest,
                           public ::testing::WithParamInterface<Coordinate> {};
 
@@ -198,8 +201,11 @@ std::string TenToThe(std::size_t zeros) { return std::string(1, '1').append(zero
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FarCoordinateTest,
-    ::testing::Values(Coordinate{"Huge", TenToThe(21), TenToThe(21)},
-                      Coordinate{"BeyondEveryDouble", TenToThe(400), TenToThe(400)},
+    ::testing::Values(Coordinate{"Huge", TenToThe(21), "0"},
+                      Coordinate{"BeyondEveryDouble", TenToThe(400), "0"},
+                      Coordinate{"AtTheLimit", TenToThe(9), TenToThe(9)},
+                      Coordinate{"AtTheNegativeLimit", "-1000000000", "-1000000000"},
+                      Coordinate{"JustBeyondTheLimit", "1000000000.5", "0"},
                       // 21 pixels wide, so its far edge lies a hair right of the origin.
                       Coordinate{"JustLeftOfTheOrigin", "-20.9999999", "-20.9999999"}),
     [](const auto& info) { return std::string(info.param.name); });

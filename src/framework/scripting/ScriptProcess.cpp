@@ -137,7 +137,16 @@ class ChildWatch {
         return true;
     }
 
+    // SIGTERM to the whole group, so that the script may clean up; SIGKILL once the grace
+    // has passed, for what still runs (or ignores SIGTERM).
     void Kill() {
+        ::kill(-pid_, SIGTERM);
+        const auto graceEnd = Clock::now() + kTermGrace;
+        while (!ended_) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(graceEnd - Clock::now());
+            if (left.count() <= 0) break;
+            PollOnce(static_cast<int>(left.count()));
+        }
         ::kill(-pid_, SIGKILL);
         while (!ended_) Reap(0);
     }
@@ -149,6 +158,7 @@ class ChildWatch {
   private:
     // Without a process descriptor (an old kernel), the end is checked every few milliseconds.
     static constexpr int kReapCheckMs = 10;
+    static constexpr std::chrono::milliseconds kTermGrace{500};
 
     void PollOnce(int timeoutMs) {
         pollfd fds[2];

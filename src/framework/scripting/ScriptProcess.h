@@ -33,7 +33,8 @@ class ScriptProcessResult {
 // and our environment. Waits until the process has ended and its standard output is closed.
 // Fails when the file is missing or not executable, cannot be started, exits with a status
 // other than 0 (or one that cannot be known) or is killed by a signal. When `timeout` passes
-// first, the process and every process it started in its group are killed, and the run fails.
+// first, the run fails: the process and every process it started in its group get SIGTERM,
+// so that they may clean up, then SIGKILL once the process has ended or 500 ms have passed.
 ScriptProcessResult RunScriptProcess(const std::string& path,
                                      const std::vector<std::string>& arguments,
                                      std::chrono::milliseconds timeout);

@@ -213,6 +213,9 @@ INSTANTIATE_TEST_SUITE_P(
                                    kRunnable, "was killed by signal 9 (Killed)"},
                       BrokenScript{"Hangs", "#!/bin/sh\necho partial\nsleep 60\n", kRunnable,
                                    "did not finish within 300 ms and was killed"},
+                      BrokenScript{"HangsIgnoringTerm",
+                                   "#!/bin/sh\ntrap '' TERM\necho partial\nsleep 60\n", kRunnable,
+                                   "did not finish within 300 ms and was killed"},
                       BrokenScript{"ClosesItsOutputAndHangs", "#!/bin/sh\nexec >&-\nsleep 60\n",
                                    kRunnable, "did not finish within 300 ms and was killed"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -243,6 +246,17 @@ TEST_F(HungScriptTest, WhatTheScriptStartedIsKilledWithIt) {
         gone = ProcessIsGone(child);
     }
     EXPECT_TRUE(gone) << "the script's own child " << child << " still runs";
+}
+
+TEST_F(HungScriptTest, AHungScriptMayCleanUpBeforeItIsKilled) {
+    const fs::path cleaned = folder_ / "cleaned";
+    WriteScript(5, "#!/bin/sh\ntrap 'echo done > \"" + cleaned.string() +
+                       "\"; exit 0' TERM\nsleep 60 &\nwait\n");
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(fw::ScriptFunction(5), "");
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+                ::testing::HasSubstr("did not finish within 300 ms and was killed"));
+    EXPECT_EQ(ReadFile(cleaned), "done\n") << "the script got SIGTERM before SIGKILL";
 }
 
 TEST_F(HungScriptTest, ABackgroundChildThatKeepsTheOutputOpenCountsAsHanging) {
