@@ -93,6 +93,7 @@ int InkedRows(QLabel& label, const QString& text) {
 struct HelpCase {
     const char* name;
     const char* text;
+    friend void PrintTo(const HelpCase& help, std::ostream* out) { *out << help.name; }
 };
 
 class HelpTextFitTest : public PaletteTest, public ::testing::WithParamInterface<HelpCase> {
