@@ -3,7 +3,8 @@
 # libxml2-dev and liblzma-dev: the stand-in host links libxml2 and what it needs statically.
 VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev libxml2-dev liblzma-dev libcpp-httplib-dev"
 # locales: the German locale that the text tests build, to read numbers under a comma locale.
-VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core zbar-tools locales"
+# fonts-ipafont-gothic: real Japanese glyph widths for the tests that texts fit their controls.
+VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core fonts-ipafont-gothic zbar-tools locales"
 # Only for -DVEMO_BUILD_BENCHMARKS=ON.
 VEMO_BENCH_PACKAGES="libbenchmark-dev"
 # Only for -DVEMO_BUILD_FUZZERS=ON: clang and its libFuzzer and sanitizer runtimes.

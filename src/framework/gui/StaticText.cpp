@@ -1,6 +1,9 @@
 #include "framework/gui/StaticText.h"
 
+#include <QFontInfo>
 #include <QLabel>
+#include <QPainter>
+#include <QTextLayout>
 
 #include "framework/gui/DesignProperties.h"
 #include "framework/runtime/RuntimeException.h"
@@ -9,6 +12,41 @@ namespace fw {
 namespace {
 
 QLabel& Label(QWidget& widget) { return static_cast<QLabel&>(widget); }
+
+// A label whose wrapped lines are set one text size apart, not a font height apart: four lines
+// of 10-pixel text fit 41 pixels, where the font's own line spacing shows three.
+class WrappingLabel : public QLabel {
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        // A selectable text is drawn by the label's text control, with its selection.
+        if (!wordWrap() || textInteractionFlags() != Qt::NoTextInteraction) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect area = contentsRect();
+        QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+        option.setWrapMode(QTextOption::WordWrap);
+        option.setTextDirection(layoutDirection());
+        QTextLayout layout(text(), font());
+        layout.setTextOption(option);
+        const int pitch = QFontInfo(font()).pixelSize();
+        layout.beginLayout();
+        for (int row = 0;; ++row) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid()) break;
+            line.setLineWidth(area.width());
+            line.setPosition(QPointF(0, row * pitch));
+        }
+        layout.endLayout();
+        const QPalette::ColorGroup group = !isEnabled()       ? QPalette::Disabled
+                                           : isActiveWindow() ? QPalette::Active
+                                                              : QPalette::Inactive;
+        painter.setPen(palette().color(group, foregroundRole()));
+        layout.draw(&painter, area.topLeft());
+    }
+};
 
 }  // namespace
 
@@ -30,7 +68,7 @@ const ClassRecord& StaticText::ClassInfo() {
 }
 
 std::unique_ptr<QWidget> StaticText::MakeWidget() {
-    auto label = std::make_unique<QLabel>();
+    auto label = std::make_unique<WrappingLabel>();
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
