@@ -11,6 +11,7 @@
 
 #include "standinhost/HostFolder.h"
 #include "standinhost/InputFile.h"
+#include "standinhost/OutputFile.h"
 #include "standinhost/Placement.h"
 
 namespace standinhost {
@@ -18,16 +19,6 @@ namespace standinhost {
 namespace {
 
 const char* const kPaletteName = "Vemoコード";
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(done));
-    }
-    return true;
-}
 
 Outcome<std::string> Folder() {
     return HostFolder::Locate([](const char* name) { return std::getenv(name); });
@@ -69,7 +60,7 @@ Outcome<std::string> Append(const char* name, const std::string& line) {
     UniqueFd fd(::openat(folder->Get(), name,
                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
                          0666));
-    if (!fd || !WriteAll(fd.Get(), line)) {
+    if (!fd || !OutputFile::WriteAll(fd.Get(), line)) {
         return Outcome<std::string>::Failure("cannot write " + *path + "/" + name + ": " +
                                              std::strerror(errno));
     }
@@ -101,7 +92,7 @@ Outcome<std::string> SetUpDemo() {
             "<Mipo2011>20<Mipo2011br>QRコードのサンプル<Mipo2011>860<Mipo2011>20";
         UniqueFd fd(::openat(folder->Get(), "selection.txt.new",
                              O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
-        if (!fd || !WriteAll(fd.Get(), sample) ||
+        if (!fd || !OutputFile::WriteAll(fd.Get(), sample) ||
             ::renameat(folder->Get(), "selection.txt.new", folder->Get(), "selection.txt") != 0) {
             return Outcome<std::string>::Failure("cannot write " + selection + ": " +
                                                  std::strerror(errno));
@@ -116,7 +107,7 @@ Outcome<std::string> Place(const std::vector<std::string>& arguments, const std:
     if (!path) return path;
     const auto warnings = Placement::Run(*path, arguments);
     for (const auto& warning : warnings ? *warnings : std::vector<std::string>{}) {
-        WriteAll(STDERR_FILENO, name + ": " + warning + "\n");
+        OutputFile::WriteAll(STDERR_FILENO, name + ": " + warning + "\n");
     }
     if (!warnings) return Outcome<std::string>::Failure(warnings.Reason());
     return std::string();
@@ -132,15 +123,17 @@ int Commands::Run(const std::string& name, const std::vector<std::string>& argum
     if (name == "171") answer = Place(arguments, name);
     if (name == "setup-demo") answer = SetUpDemo();
     if (!answer) {
-        WriteAll(STDERR_FILENO, name + ": not a stand-in host script (168 to 171, setup-demo)\n");
+        OutputFile::WriteAll(STDERR_FILENO,
+                             name + ": not a stand-in host script (168 to 171, setup-demo)\n");
         return 1;
     }
     if (!*answer) {
-        WriteAll(STDERR_FILENO, name + ": " + answer->Reason() + "\n");
+        OutputFile::WriteAll(STDERR_FILENO, name + ": " + answer->Reason() + "\n");
         return 1;
     }
-    if (!WriteAll(STDOUT_FILENO, **answer)) {
-        WriteAll(STDERR_FILENO, name + ": cannot write the answer: " + std::strerror(errno) + "\n");
+    if (!OutputFile::WriteAll(STDOUT_FILENO, **answer)) {
+        OutputFile::WriteAll(STDERR_FILENO,
+                             name + ": cannot write the answer: " + std::strerror(errno) + "\n");
         return 1;
     }
     return 0;

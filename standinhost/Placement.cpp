@@ -19,6 +19,7 @@
 #include "standinhost/HostFolder.h"
 #include "standinhost/InputFile.h"
 #include "standinhost/LogField.h"
+#include "standinhost/OutputFile.h"
 #include "standinhost/PngHeader.h"
 #include "standinhost/PngStream.h"
 #include "standinhost/SvgWriter.h"
@@ -60,16 +61,6 @@ std::string Plain(double value) {
     return std::string(text, end);
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(done));
-    }
-    return true;
-}
-
 // Copies `length` bytes of `from` at `offset` to the end of what was written to `to`.
 bool CopyRange(int from, off_t offset, off_t length, int to) {
     while (length > 0) {
@@ -88,7 +79,7 @@ bool CopyRange(int from, off_t offset, off_t length, int to) {
                 ::pread(from, buffer,
                         static_cast<std::size_t>(std::min<off_t>(length, sizeof buffer)), offset);
             if (got < 0 && errno == EINTR) continue;
-            if (got <= 0 || !WriteAll(to, std::string_view(buffer, got))) return false;
+            if (got <= 0 || !OutputFile::WriteAll(to, std::string_view(buffer, got))) return false;
             offset += got;
             length -= got;
         }
@@ -289,7 +280,7 @@ Result Placement::Run(const std::string& folderPath, const std::vector<std::stri
 
     const std::string line = LogField::Escape(imagePath) + "\t" + LogField::Escape(xValue) + "\t" +
                              LogField::Escape(yValue) + "\n";
-    if (!WriteAll(log->fd.Get(), line)) {
+    if (!OutputFile::WriteAll(log->fd.Get(), line)) {
         const std::string reason = Errno("cannot write placed.log; nothing placed");
         (void)::ftruncate(log->fd.Get(), log->size);
         return removeTemp(reason);
