@@ -52,16 +52,28 @@ std::string WhatWentWrong(const PaletteSession& session, int status) {
     return {};
 }
 
-// Clicks the create button with the rows chosen; the seconds until the run has ended.
-double TimedClick(Window1& palette) {
+// What one click cost: wall time, and CPU of this process and of the scripts it ran.
+struct RunFigures {
+    double seconds = 0;
+    double paletteCpuMs = 0;
+    double scriptCpuMs = 0;
+};
+
+// Clicks the create button with the rows chosen and waits for the run to end.
+RunFigures TimedClick(Window1& palette) {
     palette.RequiredPOP1(0).SetListIndex(kEncodingRow);
     palette.RequiredPOP1(1).SetListIndex(kLevelRow);
     palette.RequiredPOP1(2).SetListIndex(kSizeRow);
     auto* button = qobject_cast<QAbstractButton*>(FindWidget("makeqr"));
-    if (!button) return 0;
+    if (!button) return {};
+    const double selfBefore = bare_calls::SelfCpuMs();
+    const double childrenBefore = bare_calls::ChildrenCpuMs();
     const auto start = std::chrono::steady_clock::now();
     button->click();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return {
+        .seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+        .paletteCpuMs = bare_calls::SelfCpuMs() - selfBefore,
+        .scriptCpuMs = bare_calls::ChildrenCpuMs() - childrenBefore};
 }
 
 void BM_CreateRun(benchmark::State& state) {
@@ -75,20 +87,22 @@ void BM_CreateRun(benchmark::State& state) {
     const double getMs =
         bare_calls::MedianMs(kBaselineCalls, [&] { bare_calls::ChartGet(chart.Port(), target); });
     const std::string selection = Selection();
-    double seconds = 0;
+    RunFigures run;
     for (auto _ : state) {
         PaletteSession session(chart.Port());
         vemo_test::WriteWholeFile(session.Host("selection.txt"), selection);
-        const int status = session.Run([&](Window1& palette) { seconds = TimedClick(palette); });
-        state.SetIterationTime(seconds);
+        const int status = session.Run([&](Window1& palette) { run = TimedClick(palette); });
+        state.SetIterationTime(run.seconds);
         if (const std::string wrong = WhatWentWrong(session, status); !wrong.empty()) {
             state.SkipWithError(wrong.c_str());
             break;
         }
     }
-    const double itemMs = seconds * 1e3 / kItems;
-    state.counters["total_s"] = seconds;
+    const double itemMs = run.seconds * 1e3 / kItems;
+    state.counters["total_s"] = run.seconds;
     state.counters["item_ms"] = itemMs;
+    state.counters["item_palette_cpu_ms"] = run.paletteCpuMs / kItems;
+    state.counters["item_script_cpu_ms"] = run.scriptCpuMs / kItems;
     state.counters["spawn_ms"] = spawnMs;
     state.counters["get_ms"] = getMs;
     state.counters["item_per_spawn_get"] = itemMs / (spawnMs + getMs);
