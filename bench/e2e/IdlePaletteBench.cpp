@@ -21,7 +21,7 @@ constexpr int kFrontmostScript = 169;
 constexpr int kBaselineSpawns = 200;
 // Long enough that the first ticks after the start (the window being laid out) do not count.
 constexpr int kSettleMs = 1500;
-
+// Fifteen ticks of the watch, so that one slow tick does not make the figure.
 constexpr int kIdleMs = 15000;
 
 // Lets the event loop run, without a spin, for that long.
