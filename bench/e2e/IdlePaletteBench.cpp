@@ -1,7 +1,8 @@
 // The palette left idle with its front-application watch running: CPU of this process and of
-// the scripts it ran, over wall time, beside the CPU of a bare spawn measured in the same run.
+// the scripts it ran, over wall time, beside the CPU of bare spawns measured in the same run.
 // Run: build-bench/bin/idlepalette_bench
 #include <benchmark/benchmark.h>
+#include <stdlib.h>
 
 #include <QEventLoop>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "BareCalls.h"
 #include "CountingScriptRunner.h"
@@ -101,5 +103,30 @@ BENCHMARK(BM_IdlePalette)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);
+
+// The floor of the watch: 169 started bare once a second, with no palette and no event loop,
+// so every start is as cold as a tick's.
+void BM_Bare169EverySecond(benchmark::State& state) {
+    vemo_test::TempFolder host;
+    ::setenv("VEMO_HOST_DIR", host.Path().c_str(), 1);
+    vemo_test::WriteWholeFile((host / "frontmost").string(), "Illustrator\n");
+    const std::string program = fw::ProcessHostScriptRunner::DefaultScriptFolder() + "/169";
+    const int calls = kIdleMs / 1000;
+    double cpuMs = 0;
+    for (auto _ : state) {
+        const double before = bare_calls::ProcessCpuMs();
+        auto next = std::chrono::steady_clock::now();
+        for (int i = 0; i < calls; ++i) {
+            bare_calls::Spawn(program);
+            next += std::chrono::seconds(1);
+            std::this_thread::sleep_until(next);
+        }
+        cpuMs = bare_calls::ProcessCpuMs() - before;
+    }
+    ::unsetenv("VEMO_HOST_DIR");
+    state.counters["core_percent"] = 100 * cpuMs / kIdleMs;
+    state.counters["call_cpu_ms"] = cpuMs / calls;
+}
+BENCHMARK(BM_Bare169EverySecond)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 
 }  // namespace
