@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "framework/text/TextFunctions.h"
 #include "hostscripts/StandInHostTest.h"
 #include "hostscripts/SvgDocument.h"
+#include "support/SyscallStop.h"
 #include "support/TinyPng.h"
 
 namespace {
@@ -128,6 +130,52 @@ TEST_F(KilledPlacementTest, AKilledFirstPlacementTakesItsNewLogBack) {
     EXPECT_EQ(Read(Host("placed.log")), LogLine("1"));
     EXPECT_EQ(PlacedValues(), (std::vector<std::string>{"1"}));
 }
+
+// A placement that gets a signal as it enters a system call of its own, before that call runs,
+// or as it comes back from writing its log line.
+struct KillPoint {
+    const char* name;
+    std::vector<long> entering;  // none: just after the log line
+    int signal;
+    bool lands;  // whether its image and its line stay
+};
+
+void PrintTo(const KillPoint& point, std::ostream* out) { *out << point.name; }
+
+class KillPointTest : public KilledPlacementTest,
+                      public ::testing::WithParamInterface<KillPoint> {};
+
+TEST_P(KillPointTest, TheDocumentAndTheLogAgreeAfterTheNextPlacement) {
+    ASSERT_TRUE(Place("1")) << errors_;
+    const vemo_test::SyscallPoint point{GetParam().entering,
+                                        GetParam().entering.empty() ? LogLine("7") : ""};
+    const int status = vemo_test::RunSignalledAt(
+        Script("171").string(), {image_.string(), "7", "7"}, point, GetParam().signal);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == GetParam().signal)
+        << "status " << status << ": not stopped there, or not ended by the signal";
+    const std::vector<std::string> placed =
+        GetParam().lands ? std::vector<std::string>{"1", "7"} : std::vector<std::string>{"1"};
+    EXPECT_EQ(PlacedValues(), placed) << "the document is the old one or the new one";
+
+    const auto next = Place("2");
+    ASSERT_TRUE(next) << next.Failure() << errors_;
+    auto expected = placed;
+    expected.push_back("2");
+    EXPECT_EQ(PlacedValues(), expected);
+    EXPECT_EQ(LoggedValues(), expected) << "placed.log and document.svg disagree";
+    EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"code.png", "document.svg", "placed.log"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, KillPointTest,
+    ::testing::Values(KillPoint{"KilledBeforeTheLock", {SYS_flock}, SIGKILL, false},
+                      KillPoint{"KilledBeforeTheLogLine", {SYS_fsync}, SIGKILL, false},
+                      KillPoint{"KilledRightAfterTheLogLine", {}, SIGKILL, false},
+                      KillPoint{"KilledAfterTheRename", {SYS_exit_group}, SIGKILL, true},
+                      KillPoint{"StoppedBeforeTheLogLine", {SYS_fsync}, SIGTERM, false},
+                      // Held back until the rename is done.
+                      KillPoint{"StoppedRightAfterTheLogLine", {}, SIGTERM, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // How one run of the random-kill test ended.
 struct KilledRunOutcome {
