@@ -33,10 +33,23 @@ using Result = Outcome<std::vector<std::string>>;
 
 const char* const kDocument = "document.svg";
 const char* const kTempPrefix = ".document.svg.";
+const char* const kLog = "placed.log";
 const std::string_view kTail = "</svg>\n";
 constexpr std::size_t kMaxHead = 4096;
 
-// The temporary document of this run, removed when a signal ends the run before the rename.
+// A kill at any point leaves the document and placed.log agreeing once the next placement
+// has run (each placement first repairs what a killed one left, under the lock):
+// - before the temporary document exists: nothing has changed;
+// - after that, before the log line: the next placement removes the temporary document;
+// - after the log line, before the rename: the temporary document's name records the log's
+//   size before the line, and the next placement cuts placed.log back to it;
+// - after the rename: the placement is whole.
+// SIGTERM, SIGINT and SIGHUP are held back from the log line to the rename, so their handler
+// runs before the line (and removes the temporary document) or after the rename, never between.
+
+constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// The temporary document of this run, removed when a signal ends the run before the log line.
 int gTempFolder = -1;
 char gTempName[64] = {};
 
@@ -50,7 +63,17 @@ void RemoveTempOnSignals() {
     struct sigaction action {};
     action.sa_handler = RemoveTempAndDie;
     sigemptyset(&action.sa_mask);
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+    for (int signal : kEndingSignals) ::sigaction(signal, &action, nullptr);
+}
+
+// Holds the ending signals back; gives the signal mask before, to be set again after.
+sigset_t HoldBackEndingSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (int signal : kEndingSignals) sigaddset(&signals, signal);
+    sigset_t previous;
+    ::sigprocmask(SIG_BLOCK, &signals, &previous);
+    return previous;
 }
 
 std::string Errno(const std::string& what) { return what + ": " + std::strerror(errno); }
@@ -94,21 +117,69 @@ std::string ReadAt(int fd, std::size_t length, off_t offset) {
     return bytes;
 }
 
+// The name of this run's temporary document: the process and placed.log's size before the
+// run's line, so that the next placement can take the line back if this run is killed.
+std::string TempName(off_t logSize) {
+    return kTempPrefix + std::to_string(::getpid()) + "." + std::to_string(logSize);
+}
+
+// The log's size that a temporary document's name records; none for a name without one.
+std::optional<off_t> LogSizeIn(std::string_view name) {
+    name.remove_prefix(std::strlen(kTempPrefix));
+    const auto dot = name.find('.');
+    if (dot == name.npos) return std::nullopt;
+    off_t size = 0;
+    const auto digits = name.substr(dot + 1);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), size);
+    if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return size;
+}
+
+// placed.log's size, 0 when there is none.
+off_t LogSize(int folder) {
+    struct stat info {};
+    if (::fstatat(folder, kLog, &info, AT_SYMLINK_NOFOLLOW) != 0) return 0;
+    return info.st_size;
+}
+
+// Cuts placed.log back to `size` when it is longer.
+bool CutLogBack(int folder, off_t size) {
+    UniqueFd fd(::openat(folder, kLog, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!fd) return errno == ENOENT;
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    return info.st_size <= size || ::ftruncate(fd.Get(), size) == 0;
+}
+
 // Temporary documents are only made under the lock, so any found under it is a killed run's.
-void RemoveStaleTemps(int folder) {
+// The log's line of such a run is taken back before its document goes; a kill in between
+// leaves both for the next placement, which does the same again.
+Outcome<bool> RepairKilledRuns(int folder, const std::string& folderPath) {
     const int listing = ::dup(folder);
-    if (listing < 0) return;
-    DIR* entries = ::fdopendir(listing);
+    DIR* entries = listing < 0 ? nullptr : ::fdopendir(listing);
     if (!entries) {
-        ::close(listing);
-        return;
+        if (listing >= 0) ::close(listing);
+        return Outcome<bool>::Failure(Errno("cannot read the document folder " + folderPath));
     }
+    std::string failure;
     while (const dirent* entry = ::readdir(entries)) {
-        if (std::strncmp(entry->d_name, kTempPrefix, std::strlen(kTempPrefix)) == 0) {
-            ::unlinkat(folder, entry->d_name, 0);
+        const std::string_view name = entry->d_name;
+        if (name.substr(0, std::strlen(kTempPrefix)) != kTempPrefix) continue;
+        const auto logSize = LogSizeIn(name);
+        if (logSize && !CutLogBack(folder, *logSize)) {
+            failure = Errno("cannot take a killed placement's line back from " + folderPath + "/" +
+                            kLog + "; nothing placed");
+            break;
+        }
+        if (::unlinkat(folder, entry->d_name, 0) != 0 && errno != ENOENT) {
+            failure = Errno("cannot remove a killed placement's temporary document in " +
+                            folderPath + "; nothing placed");
+            break;
         }
     }
     ::closedir(entries);
+    if (!failure.empty()) return Outcome<bool>::Failure(failure);
+    return true;
 }
 
 struct Image {
@@ -205,7 +276,7 @@ struct Log {
 
 Outcome<Log> OpenLog(int folder, const std::string& label) {
     UniqueFd fd(::openat(
-        folder, "placed.log",
+        folder, kLog,
         O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
     if (!fd && errno == ELOOP) return Outcome<Log>::Failure(label + " is a link; nothing placed");
     if (!fd) return Outcome<Log>::Failure(Errno("cannot write " + label + "; nothing placed"));
@@ -214,6 +285,27 @@ Outcome<Log> OpenLog(int folder, const std::string& label) {
         return Outcome<Log>::Failure(label + " is not a regular file; nothing placed");
     }
     return Log{std::move(fd), info.st_size};
+}
+
+// Appends the line to the log and renames the temporary document over the document, both or
+// neither; gives the reason when neither. The temporary document is gone either way.
+Outcome<bool> LogAndReplace(int folder, const std::string& tempName, const Log& log,
+                            const std::string& line, const std::string& documentLabel) {
+    const sigset_t previous = HoldBackEndingSignals();
+    std::string failure;
+    if (!OutputFile::WriteAll(log.fd.Get(), line)) {
+        failure = Errno("cannot write placed.log; nothing placed");
+    } else if (::renameat(folder, tempName.c_str(), folder, kDocument) != 0) {
+        failure = Errno("cannot replace " + documentLabel);
+    }
+    if (!failure.empty()) {
+        (void)::ftruncate(log.fd.Get(), log.size);
+        ::unlinkat(folder, tempName.c_str(), 0);
+    }
+    gTempName[0] = '\0';
+    ::sigprocmask(SIG_SETMASK, &previous, nullptr);
+    if (!failure.empty()) return Outcome<bool>::Failure(failure);
+    return true;
 }
 
 }  // namespace
@@ -243,13 +335,15 @@ Result Placement::Run(const std::string& folderPath, const std::vector<std::stri
     while (::flock(dir, LOCK_EX) != 0) {
         if (errno != EINTR) return Result::Failure(Errno("cannot lock " + folderPath));
     }
-    RemoveStaleTemps(dir);
+    const auto repaired = RepairKilledRuns(dir, folderPath);
+    if (!repaired) return Result::Failure(repaired.Reason());
 
     const std::string documentLabel = folderPath + "/" + kDocument;
     auto old = ReadOldDocument(dir, documentLabel);
     if (!old) return Result::Failure(old.Reason());
 
-    const std::string tempName = kTempPrefix + std::to_string(::getpid());
+    const off_t logSize = LogSize(dir);
+    const std::string tempName = TempName(logSize);
     gTempFolder = dir;
     std::strncpy(gTempName, tempName.c_str(), sizeof gTempName - 1);
     RemoveTempOnSignals();
@@ -275,22 +369,17 @@ Result Placement::Run(const std::string& folderPath, const std::vector<std::stri
     }
     if (::fsync(out.Get()) != 0) return removeTemp(Errno("cannot write the new document"));
     // Opened only now, so that a placement that fails before leaves no new placed.log.
-    auto log = OpenLog(dir, folderPath + "/placed.log");
+    auto log = OpenLog(dir, folderPath + "/" + kLog);
     if (!log) return removeTemp(log.Reason());
+    // The temporary document's name must hold the size that a repair would cut the log to.
+    if (log->size != logSize) {
+        return removeTemp(folderPath + "/" + kLog + " changed while placing; nothing placed");
+    }
 
     const std::string line = LogField::Escape(imagePath) + "\t" + LogField::Escape(xValue) + "\t" +
                              LogField::Escape(yValue) + "\n";
-    if (!OutputFile::WriteAll(log->fd.Get(), line)) {
-        const std::string reason = Errno("cannot write placed.log; nothing placed");
-        (void)::ftruncate(log->fd.Get(), log->size);
-        return removeTemp(reason);
-    }
-    if (::renameat(dir, tempName.c_str(), dir, kDocument) != 0) {
-        const std::string reason = Errno("cannot replace " + documentLabel);
-        (void)::ftruncate(log->fd.Get(), log->size);
-        return removeTemp(reason);
-    }
-    gTempName[0] = '\0';
+    const auto replaced = LogAndReplace(dir, tempName, *log, line, documentLabel);
+    if (!replaced) return Result::Failure(replaced.Reason());
     if (static_cast<std::uint64_t>(image->size) > *embedded) {
         warnings.push_back("the " + std::to_string(image->size - *embedded) +
                            " bytes after the PNG file's IEND chunk were not embedded");

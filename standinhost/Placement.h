@@ -18,7 +18,9 @@ class Placement {
     // it is a decimal number). Gives the warnings; fails, leaving the document and the log as
     // they were, when the file is missing, unreadable, too large or no whole PNG, when the
     // document is not the stand-in's or is read-only or a link, when placed.log cannot be
-    // written, and when writing the new document fails.
+    // written or changes meanwhile, when what a killed placement left cannot be repaired, and
+    // when writing the new document fails. Repairs first what killed placements left: their
+    // temporary documents go, and placed.log loses the lines they wrote.
     static Outcome<std::vector<std::string>> Run(const std::string& folder,
                                                  const std::vector<std::string>& arguments);
 };

@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -13,8 +12,6 @@
 #include "hostscripts/SvgDocument.h"
 #include "support/TinyPng.h"
 
-extern char** environ;
-
 namespace {
 
 using vemo_test::StandInHostTest;
@@ -23,16 +20,12 @@ TEST_F(StandInHostTest, FiftyPlacementsAtOnceAllLand) {
     constexpr int kRuns = 50;
     const std::filesystem::path image = folder_ / "code.png";
     Write(image, vemo_test::TinyPng::Make(21, 13));
-    const std::string script = Script("171").string();
 
     std::vector<pid_t> children;
     for (int i = 0; i < kRuns; ++i) {
         const std::string value = std::to_string(i);
-        std::vector<char*> argv{const_cast<char*>(script.c_str()), const_cast<char*>(image.c_str()),
-                                const_cast<char*>(value.c_str()), const_cast<char*>(value.c_str()),
-                                nullptr};
-        pid_t pid = 0;
-        ASSERT_EQ(::posix_spawn(&pid, script.c_str(), nullptr, nullptr, argv.data(), environ), 0);
+        const pid_t pid = Start("171", {image.string(), value, value});
+        ASSERT_GT(pid, 0);
         children.push_back(pid);
     }
     for (pid_t pid : children) {

@@ -166,6 +166,22 @@ TEST_F(PlacementBoundTest, AReadOnlyDocumentIsLeftAlone) {
     EXPECT_EQ(Read(Host("placed.log")), log);
 }
 
+TEST_F(PlacementBoundTest, AReadOnlyPlacedLogLeavesTheDocumentAsItWas) {
+    ASSERT_TRUE(Place()) << errors_;
+    const std::string document = Read(Host("document.svg"));
+    const std::string log = Read(Host("placed.log"));
+    fs::permissions(Host("placed.log"), fs::perms::owner_read | fs::perms::group_read);
+    const auto result = RunUnprivileged("171", {image_.string(), "30", "40"});
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.Failure(), "exited with status 1");
+    EXPECT_THAT(errors_, ::testing::HasSubstr("171: cannot write " + Host("placed.log").string() +
+                                              "; nothing placed: Permission denied"));
+    EXPECT_EQ(Read(Host("document.svg")), document) << "the document and the log agree";
+    EXPECT_EQ(Read(Host("placed.log")), log);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 3)
+        << "no temporary document is left beside code.png, document.svg and placed.log";
+}
+
 TEST_F(PlacementBoundTest, AGigabyteImageIsRefusedWithoutReadingIt) {
     SparseGigabyte(image_);
     const auto result = Place();
