@@ -1,9 +1,8 @@
 // The chart service's throughput: clients on loopback, each request on a connection of its
 // own as the palette makes it, against the server that qrchartd runs.
 #include <benchmark/benchmark.h>
-#include <httplib.h>
-
 #include "chartservice/LoopbackChartServer.h"
+#include "chartservice/LoopbackHttp.h"
 
 namespace {
 
@@ -21,14 +20,13 @@ void BM_ChartRequests(benchmark::State& state) {
     std::string side = std::to_string(state.range(0));
     std::string target =
         "/chart?cht=qr&chs=" + side + "x" + side + "&choe=UTF-8&chl=" + kText + "&chld=M";
-    httplib::Client client("127.0.0.1", ServerPort());
     for (auto _ : state) {
-        auto reply = client.Get(target.c_str());
-        if (!reply || reply->status != 200) {
+        auto reply = chartservice_test::Get(ServerPort(), target);
+        if (reply.status != 200) {
             state.SkipWithError("a request failed");
             break;
         }
-        benchmark::DoNotOptimize(reply->body.data());
+        benchmark::DoNotOptimize(reply.body.data());
     }
     state.SetItemsProcessed(state.iterations());
 }

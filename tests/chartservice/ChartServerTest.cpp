@@ -12,7 +12,7 @@
 namespace {
 
 using chartservice::ChartServer;
-using chartservice::StreamLimits;
+using chartservice::RequestLimits;
 using chartservice_test::RequestEnd;
 using namespace std::chrono_literals;
 
@@ -27,7 +27,7 @@ bool RunReturnsByItself(ChartServer& server) {
 }
 
 TEST(ChartServerTest, RequestThatDoesNotArriveInTimeGets408) {
-    RunningServer server(StreamLimits{16 * 1024, 200ms, 5000ms});
+    RunningServer server(RequestLimits{.deadline = 200ms});
     auto start = std::chrono::steady_clock::now();
     auto reply = chartservice_test::ParseReply(
         chartservice_test::Exchange(server.Port(), "GET /chart?cht=qr", RequestEnd::KeepOpen));
@@ -37,7 +37,7 @@ TEST(ChartServerTest, RequestThatDoesNotArriveInTimeGets408) {
 }
 
 TEST(ChartServerTest, LimitCountsTheWholeHeaderBlock) {
-    RunningServer server(StreamLimits{200, 5000ms, 5000ms});
+    RunningServer server(RequestLimits{.headerBlockBytes = 200});
     std::string request = "GET /chart?cht=qr&chs=50x50&chl=x HTTP/1.0\r\n";
     auto fits = chartservice_test::ParseReply(chartservice_test::Exchange(
         server.Port(), request + std::string(150 - request.size(), 'X') + ": y\r\n\r\n",
@@ -49,7 +49,7 @@ TEST(ChartServerTest, LimitCountsTheWholeHeaderBlock) {
 }
 
 TEST(ChartServerTest, AnswersHeadWithoutBody) {
-    RunningServer server(StreamLimits{});
+    RunningServer server(RequestLimits{});
     auto reply = chartservice_test::ParseReply(chartservice_test::Exchange(
         server.Port(), "HEAD /chart?cht=qr&chs=50x50&chl=x HTTP/1.0\r\n\r\n",
         RequestEnd::KeepOpen));
