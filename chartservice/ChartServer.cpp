@@ -21,6 +21,11 @@ namespace {
 
 constexpr unsigned kWorkers = 8;
 constexpr unsigned kConnectionsPerWorker = 1024;
+// libmicrohttpd takes a connection's memory pool of up to 32 KiB from malloc, and maps and
+// unmaps a larger one for each connection, which halves the throughput. So the workers take
+// requests of up to 16 KiB in 32 KiB pools, and one more worker takes the longer ones.
+constexpr std::size_t kSmallPool = 32 * 1024;
+constexpr std::size_t kSmallRequest = 16 * 1024;
 
 std::string_view QueryOf(std::string_view target) {
     std::size_t question = target.find('?');
@@ -64,13 +69,11 @@ MHD_Result Serve(void*, MHD_Connection* connection, const char* path, const char
     return queued;
 }
 
-MHD_Daemon* StartWorker(const RequestLimits& limits) {
+// A worker whose connections have `memory` for the request, its headers' entries and the
+// answer's header lines.
+MHD_Daemon* StartWorker(const RequestLimits& limits, std::size_t memory) {
     auto timeoutSeconds = static_cast<unsigned>(std::max<std::chrono::seconds::rep>(
         std::chrono::ceil<std::chrono::seconds>(limits.deadline).count(), 1));
-    // Room for the whole block, the headers' entries and the answer's header lines. A pool of
-    // up to 32 KiB comes from malloc; a larger one is mapped and unmapped for each connection,
-    // which halves the throughput.
-    std::size_t memory = std::max<std::size_t>(32 * 1024, limits.headerBlockBytes + 8 * 1024);
     return MHD_start_daemon(MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_NO_LISTEN_SOCKET | MHD_USE_ITC,
                             0, nullptr, nullptr, &Serve, nullptr, MHD_OPTION_CONNECTION_TIMEOUT,
                             timeoutSeconds, MHD_OPTION_CONNECTION_MEMORY_LIMIT, memory,
@@ -131,18 +134,26 @@ class ChartServer::Impl {
     void Serve() {
         std::vector<MHD_Daemon*> workers;
         for (unsigned i = 0; i < kWorkers; ++i) {
-            if (MHD_Daemon* worker = StartWorker(limits)) workers.push_back(worker);
+            if (MHD_Daemon* worker = StartWorker(limits, kSmallPool)) workers.push_back(worker);
         }
-        if (!workers.empty()) {
+        MHD_Daemon* longRequests = StartWorker(limits, limits.headerBlockBytes + kSmallPool);
+        if (workers.size() == kWorkers && longRequests != nullptr) {
             std::size_t next = 0;
-            ConnectionGate gate(listener, stopSignal, limits,
-                                [&](int socket, const sockaddr* peer, socklen_t length) {
-                                    MHD_add_connection(workers[next], socket, peer, length);
-                                    next = (next + 1) % workers.size();
-                                });
+            ConnectionGate gate(
+                listener, stopSignal, limits,
+                [&](int socket, const sockaddr* peer, socklen_t length, std::size_t received) {
+                    MHD_Daemon* worker = workers[next];
+                    if (received > kSmallRequest) {
+                        worker = longRequests;
+                    } else {
+                        next = (next + 1) % workers.size();
+                    }
+                    MHD_add_connection(worker, socket, peer, length);
+                });
             gate.Run();
         }
         for (MHD_Daemon* worker : workers) MHD_stop_daemon(worker);
+        if (longRequests != nullptr) MHD_stop_daemon(longRequests);
     }
 
     RequestLimits limits;

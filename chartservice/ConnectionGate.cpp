@@ -113,10 +113,10 @@ void ConnectionGate::Screen(int socket, unsigned events) {
         Close(socket);
         return;
     }
-    HeaderBlock block =
-        ScreenHeaderBlock(std::string_view(peeked_.data(), static_cast<std::size_t>(got)), limits_);
+    auto received = static_cast<std::size_t>(got);
+    HeaderBlock block = ScreenHeaderBlock(std::string_view(peeked_.data(), received), limits_);
     if (block == HeaderBlock::Complete) {
-        HandOver(socket);
+        HandOver(socket, received);
     } else if (block != HeaderBlock::Incomplete) {
         Refuse(socket, RefusalStatus(block));
     } else if ((events & (EPOLLRDHUP | EPOLLHUP | EPOLLERR)) != 0) {
@@ -189,9 +189,9 @@ ConnectionGate::Held ConnectionGate::Forget(int socket) {
     return held;
 }
 
-void ConnectionGate::HandOver(int socket) {
+void ConnectionGate::HandOver(int socket, std::size_t received) {
     Held held = Forget(socket);
-    handover_(socket, reinterpret_cast<const sockaddr*>(&held.peer), held.length);
+    handover_(socket, reinterpret_cast<const sockaddr*>(&held.peer), held.length, received);
 }
 
 void ConnectionGate::Close(int socket) {

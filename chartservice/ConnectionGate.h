@@ -21,8 +21,10 @@ namespace chartservice {
 // time gets 408, and a peer that ends its side before the block is closed without a word.
 class ConnectionGate {
   public:
-    // Takes the connection's socket (non-blocking) and the peer's address; owns the socket.
-    using Handover = std::function<void(int socket, const sockaddr* peer, socklen_t length)>;
+    // Takes the connection's socket (non-blocking), the peer's address and how many bytes it
+    // has sent so far (the header block and what followed it); owns the socket.
+    using Handover = std::function<void(int socket, const sockaddr* peer, socklen_t length,
+                                        std::size_t received)>;
 
     // `listener` is a listening, non-blocking socket; Run ends once `stopSignal` (an eventfd
     // or pipe end) is readable. Both stay the caller's.
@@ -55,7 +57,7 @@ class ConnectionGate {
     void ExpireDeadlines();
     int MillisecondsToNextDeadline() const;
     Held Forget(int socket);
-    void HandOver(int socket);
+    void HandOver(int socket, std::size_t received);
     void Close(int socket);
     void SetDeadline(int socket, Clock::time_point deadline);
 

@@ -5,6 +5,7 @@
 #include <future>
 #include <thread>
 
+#include "chartservice/CaseLabel.h"
 #include "chartservice/ChartServer.h"
 #include "chartservice/LoopbackChartServer.h"
 #include "chartservice/LoopbackHttp.h"
@@ -13,6 +14,7 @@ namespace {
 
 using chartservice::ChartServer;
 using chartservice::RequestLimits;
+using chartservice_test::PrintTo;
 using chartservice_test::RequestEnd;
 using namespace std::chrono_literals;
 
@@ -47,6 +49,67 @@ TEST(ChartServerTest, LimitCountsTheWholeHeaderBlock) {
         server.Port(), request + "X: " + std::string(200, 'y') + "\r\n\r\n", RequestEnd::KeepOpen));
     EXPECT_EQ(tooLarge.status, 431);
 }
+
+// A request whose line and whole header block are exactly as long as given, with that many
+// header lines; its size is out of range, so the chart's own refusal shows it was read.
+std::string RequestOfSize(std::size_t lineBytes, std::size_t headerLines, std::size_t blockBytes) {
+    std::string start = "GET /chart?cht=qr&chs=1001x1&chl=";
+    std::string end = " HTTP/1.0";
+    std::string block = start + std::string(lineBytes - start.size() - end.size(), 'a') + end;
+    block += "\r\n";
+    std::size_t padding = blockBytes - block.size() - 2 - headerLines * 9;
+    for (std::size_t i = 0; i < headerLines; ++i) {
+        std::size_t value = padding / headerLines + (i < padding % headerLines ? 1 : 0);
+        block += "X-" + std::to_string(100 + i) + ": " + std::string(value, 'v') + "\r\n";
+    }
+    return block + "\r\n";
+}
+
+struct LimitCase {
+    const char* label;
+    RequestLimits limits;
+    std::size_t lineBytes;
+    std::size_t headerLines;
+    std::size_t blockBytes;
+    int status;
+    std::string body;
+};
+
+class ChartServerLimits : public testing::TestWithParam<LimitCase> {};
+
+TEST_P(ChartServerLimits, HoldUpToTheByte) {
+    const LimitCase& c = GetParam();
+    RunningServer server(c.limits);
+    std::string request = RequestOfSize(c.lineBytes, c.headerLines, c.blockBytes);
+    ASSERT_EQ(request.size(), c.blockBytes);
+    auto reply = chartservice_test::ParseReply(
+        chartservice_test::Exchange(server.Port(), request, RequestEnd::KeepOpen));
+    EXPECT_EQ(reply.status, c.status);
+    EXPECT_EQ(reply.Header("Content-Type"), "text/plain");
+    EXPECT_EQ(reply.body, c.body);
+}
+
+const std::string kOutOfRange = "chs must be 1 to 1000 pixels each way\n";
+constexpr RequestLimits kDefaults;
+
+// The fullest blocks the defaults allow, below and above the size at which the server hands a
+// request to its worker for long ones, reach the chart.
+INSTANTIATE_TEST_SUITE_P(
+    Table, ChartServerLimits,
+    testing::Values(LimitCase{"LineAtTheLimit", RequestLimits{.requestLineBytes = 100}, 100, 0, 104,
+                              400, kOutOfRange},
+                    LimitCase{"LineOneByteLonger", RequestLimits{.requestLineBytes = 100}, 101, 0,
+                              105, 414, "the request line is too long\n"},
+                    LimitCase{"FullestShortRequest", kDefaults, 14000, 100, 16 * 1024, 400,
+                              kOutOfRange},
+                    LimitCase{"LongestLine", kDefaults, kDefaults.requestLineBytes, 1,
+                              kDefaults.requestLineBytes + 200, 400, kOutOfRange},
+                    LimitCase{"FullestBlock", kDefaults, kDefaults.requestLineBytes,
+                              kDefaults.headerLines, kDefaults.headerBlockBytes, 400, kOutOfRange},
+                    LimitCase{"BlockOneByteLonger", kDefaults, kDefaults.requestLineBytes,
+                              kDefaults.headerLines, kDefaults.headerBlockBytes + 1, 431,
+                              "the request's header block is too large\n"}),
+    chartservice_test::ByLabel());
 
 TEST(ChartServerTest, AnswersHeadWithoutBody) {
     RunningServer server(RequestLimits{});
