@@ -4,7 +4,6 @@
 // say) measured beside this build's in the same run.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -12,6 +11,7 @@
 
 #include "BareLoopbackServer.h"
 #include "SlowClientAttack.h"
+#include "TakeFlag.h"
 #include "chartservice/LoopbackChartServer.h"
 #include "chartservice/LoopbackHttp.h"
 #include "chartservice/QrchartdProcess.h"
@@ -19,8 +19,6 @@
 namespace {
 
 using chartservice_bench::BareLoopbackServer;
-
-std::string peerQrchartd;
 
 // As long as a typical item: a URL with a Japanese label, percent-encoded.
 const char* const kText =
@@ -73,20 +71,6 @@ void BM_QrchartdRequests(benchmark::State& state, const std::string& program) {
     RequestEach(state, QrchartdPort(program), ChartTarget(static_cast<int>(state.range(0))));
 }
 
-// Takes --peer_qrchartd=... out of the arguments before the library sees them.
-void TakePeerArgument(int& argc, char** argv) {
-    constexpr const char* kFlag = "--peer_qrchartd=";
-    int kept = 1;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], kFlag, std::strlen(kFlag)) == 0) {
-            peerQrchartd = argv[i] + std::strlen(kFlag);
-        } else {
-            argv[kept++] = argv[i];
-        }
-    }
-    argc = kept;
-}
-
 void RegisterFor(const std::string& name, const std::string& program) {
     benchmark::RegisterBenchmark(("BM_QrchartdRequests/" + name).c_str(), BM_QrchartdRequests,
                                  program)
@@ -107,11 +91,11 @@ BENCHMARK(BM_ChartRequests)->Arg(200)->Arg(1000)->Threads(8)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-    TakePeerArgument(argc, argv);
+    std::optional<std::string> peer = TakeFlag(argc, argv, "--peer_qrchartd=");
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RegisterFor("this", QRCHARTD_PATH);
-    if (!peerQrchartd.empty()) RegisterFor("peer", peerQrchartd);
+    if (peer) RegisterFor("peer", *peer);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
