@@ -19,6 +19,8 @@ constexpr unsigned kConnectionEvents = EPOLLIN | EPOLLRDHUP | EPOLLET;
 // read it.
 constexpr std::chrono::milliseconds kLinger{250};
 constexpr int kEventsPerWait = 256;
+// How often accepting is tried again while the process is out of descriptors.
+constexpr std::chrono::milliseconds kAcceptRetry{100};
 
 }  // namespace
 
@@ -47,8 +49,7 @@ bool ConnectionGate::Run() {
     if (epoll_ < 0 || !Watch(listener_, EPOLLIN) || !Watch(stopSignal_, EPOLLIN)) return false;
     std::array<epoll_event, kEventsPerWait> events;
     for (;;) {
-        int ready =
-            ::epoll_wait(epoll_, events.data(), kEventsPerWait, MillisecondsToNextDeadline());
+        int ready = ::epoll_wait(epoll_, events.data(), kEventsPerWait, MillisecondsToNextWake());
         if (ready < 0 && errno != EINTR) return false;
         for (int i = 0; i < ready; ++i) {
             int socket = events[i].data.fd;
@@ -60,6 +61,7 @@ bool ConnectionGate::Run() {
             }
         }
         ExpireDeadlines();
+        if (acceptResumes_ && Clock::now() >= *acceptResumes_) ResumeAccepting();
     }
 }
 
@@ -74,10 +76,12 @@ void ConnectionGate::AcceptAll() {
         }
         if (errno == EINTR || errno == ECONNABORTED) continue;
         if (errno == EMFILE || errno == ENFILE) {
-            // Out of descriptors: leave the rest in the backlog until one is given back.
+            // Out of descriptors: leave the rest in the backlog for a while.
             epoll_event paused{};
             paused.data.fd = listener_;
-            acceptPaused_ = ::epoll_ctl(epoll_, EPOLL_CTL_MOD, listener_, &paused) == 0;
+            if (::epoll_ctl(epoll_, EPOLL_CTL_MOD, listener_, &paused) == 0) {
+                acceptResumes_ = Clock::now() + kAcceptRetry;
+            }
         }
         return;
     }
@@ -158,10 +162,14 @@ void ConnectionGate::ExpireDeadlines() {
     }
 }
 
-int ConnectionGate::MillisecondsToNextDeadline() const {
-    if (deadlines_.empty()) return -1;
-    auto left =
-        std::chrono::ceil<std::chrono::milliseconds>(deadlines_.begin()->first - Clock::now());
+// Until the next deadline, or the next try to accept while out of descriptors.
+int ConnectionGate::MillisecondsToNextWake() const {
+    std::optional<Clock::time_point> next = acceptResumes_;
+    if (!deadlines_.empty() && (!next || deadlines_.begin()->first < *next)) {
+        next = deadlines_.begin()->first;
+    }
+    if (!next) return -1;
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now());
     return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
 }
 
@@ -172,20 +180,20 @@ void ConnectionGate::SetDeadline(int socket, Clock::time_point deadline) {
     deadlines_.emplace(deadline, socket);
 }
 
-// Stops holding the socket without closing it, and takes up accepting again when it paused
-// for want of descriptors.
+void ConnectionGate::ResumeAccepting() {
+    epoll_event resumed{};
+    resumed.events = EPOLLIN;
+    resumed.data.fd = listener_;
+    if (::epoll_ctl(epoll_, EPOLL_CTL_MOD, listener_, &resumed) == 0) acceptResumes_.reset();
+}
+
+// Stops holding the socket without closing it.
 ConnectionGate::Held ConnectionGate::Forget(int socket) {
     ::epoll_ctl(epoll_, EPOLL_CTL_DEL, socket, nullptr);
     auto found = held_.find(socket);
     Held held = found->second;
     deadlines_.erase({held.deadline, socket});
     held_.erase(found);
-    if (acceptPaused_) {
-        epoll_event resumed{};
-        resumed.events = EPOLLIN;
-        resumed.data.fd = listener_;
-        acceptPaused_ = ::epoll_ctl(epoll_, EPOLL_CTL_MOD, listener_, &resumed) != 0;
-    }
     return held;
 }
 

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <set>
 #include <unordered_map>
 #include <utility>
@@ -49,13 +50,14 @@ class ConnectionGate {
 
     bool Watch(int socket, unsigned events);
     void AcceptAll();
+    void ResumeAccepting();
     void Hold(int socket, const Held& held);
     void OnReady(int socket, unsigned events);
     void Screen(int socket, unsigned events);
     void Refuse(int socket, int status);
     void Drain(int socket);
     void ExpireDeadlines();
-    int MillisecondsToNextDeadline() const;
+    int MillisecondsToNextWake() const;
     Held Forget(int socket);
     void HandOver(int socket, std::size_t received);
     void Close(int socket);
@@ -66,7 +68,7 @@ class ConnectionGate {
     RequestLimits limits_;
     Handover handover_;
     int epoll_ = -1;
-    bool acceptPaused_ = false;
+    std::optional<Clock::time_point> acceptResumes_;  // while out of descriptors
     std::unordered_map<int, Held> held_;
     std::set<std::pair<Clock::time_point, int>> deadlines_;
     std::vector<char> peeked_;

@@ -20,9 +20,9 @@ constexpr int kSlowClients = 50;
 constexpr auto kDeadline = 1s;
 
 // Waits until the server has closed them all, or gives up after a while.
-void WaitForAllClosed(const TricklingClients& slow) {
+void WaitForAllClosed(const TricklingClients& slow, int count) {
     auto giveUp = std::chrono::steady_clock::now() + 10s;
-    while (slow.ClosedCount() < kSlowClients && std::chrono::steady_clock::now() < giveUp) {
+    while (slow.ClosedCount() < count && std::chrono::steady_clock::now() < giveUp) {
         std::this_thread::sleep_for(20ms);
     }
 }
@@ -41,7 +41,7 @@ TEST(QrchartdSlowClientTest, GoodRequestsAreAnsweredWhileSlowOnesHangAndTheseEnd
     }
     EXPECT_EQ(slow.ClosedCount(), 0) << "the good requests took as long as the deadline";
 
-    WaitForAllClosed(slow);
+    WaitForAllClosed(slow, kSlowClients);
     for (const TricklingClients::Connection& connection : slow.Connections()) {
         ASSERT_TRUE(connection.closed.has_value()) << "a slow client outlived its deadline";
         auto lived = *connection.closed - connection.opened;
@@ -52,6 +52,22 @@ TEST(QrchartdSlowClientTest, GoodRequestsAreAnsweredWhileSlowOnesHangAndTheseEnd
         EXPECT_EQ(answer.status, 408);
         EXPECT_EQ(answer.body, "the request did not arrive in time\n");
     }
+    EXPECT_EQ(server.StopWith(SIGTERM), 0);
+}
+
+// With 64 descriptors the slow clients take all the server has; the rest wait in the backlog
+// and are taken as the first ones reach their deadline.
+TEST(QrchartdSlowClientTest, OutOfDescriptorsItTakesUpAcceptingAgain) {
+    constexpr int kMoreThanDescriptors = 100;
+    QrchartdProcess server("/usr/bin/prlimit",
+                           {"--nofile=64", QRCHARTD_PATH, "--port", "0", "--request-timeout", "1"});
+    ASSERT_NE(server.Port(), 0) << server.ReadyLine();
+    TricklingClients slow(server.Port(), kMoreThanDescriptors, 100ms, false);
+
+    auto reply = chartservice_test::Get(server.Port(), "/chart?cht=qr&chs=200x200&chl=after");
+    EXPECT_EQ(reply.status, 200) << reply.body;
+    WaitForAllClosed(slow, kMoreThanDescriptors);
+    EXPECT_EQ(slow.ClosedCount(), kMoreThanDescriptors);
     EXPECT_EQ(server.StopWith(SIGTERM), 0);
 }
 
