@@ -94,10 +94,8 @@ HeaderBlock ScreenForm(std::string_view block, std::size_t headerLines) {
 }  // namespace
 
 HeaderBlock ScreenHeaderBlock(std::string_view received, const RequestLimits& limits) {
-    std::size_t requestLineEnd = received.find('\n');
-    std::size_t requestLine = requestLineEnd == std::string_view::npos
-                                  ? received.size()
-                                  : WithoutCr(received.substr(0, requestLineEnd)).size();
+    // A CR at the end of what came may be the start of the line's end.
+    std::size_t requestLine = WithoutCr(received.substr(0, received.find('\n'))).size();
     if (requestLine > limits.requestLineBytes) return HeaderBlock::LineTooLong;
     std::size_t end = BlockEnd(received);
     if (end == std::string_view::npos) {

@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                    HeaderBlock::Complete},
         ScreenCase{"LineAtTheLimit", LineOf(40) + "\r\n\r\n", HeaderBlock::Complete},
         ScreenCase{"LineOneByteLonger", LineOf(41) + "\r\n\r\n", HeaderBlock::LineTooLong},
+        ScreenCase{"LineAtTheLimitUpToItsCr", LineOf(40) + "\r", HeaderBlock::Incomplete},
         ScreenCase{"LineTooLongBeforeItEnds", "GET /" + std::string(36, 'a'),
                    HeaderBlock::LineTooLong},
         ScreenCase{"BlockAtTheLimit", BlockOf(80), HeaderBlock::Complete},
