@@ -40,7 +40,8 @@ ChartAnswer AnswerRequest(std::string_view method, std::string_view path, std::s
     }
     try {
         return AnswerChartQuery(QueryOf(target));
-    } catch (const std::exception&) {
+    } catch (...) {
+        // Nothing may be thrown into libmicrohttpd's C code.
         return RefusalOf(500);
     }
 }

@@ -124,7 +124,9 @@ void ConnectionGate::Screen(int socket, unsigned events) {
     } else if (block != HeaderBlock::Incomplete) {
         Refuse(socket, RefusalStatus(block));
     } else if ((events & (EPOLLRDHUP | EPOLLHUP | EPOLLERR)) != 0) {
-        Close(socket);
+        // The peer has ended its side: take what it sent, so the close is a clean one, not a
+        // reset.
+        Drain(socket);
     }
 }
 

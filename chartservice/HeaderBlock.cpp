@@ -6,7 +6,7 @@
 namespace chartservice {
 namespace {
 
-constexpr std::string_view kSpaceAndControls = " \t";
+constexpr std::string_view kBlanks = " \t";
 
 std::string_view WithoutCr(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -35,7 +35,7 @@ bool IsRequestLine(std::string_view line) {
 bool IsHeaderLine(std::string_view line) {
     std::size_t colon = line.find(':');
     if (colon == 0 || colon == std::string_view::npos) return false;
-    if (line.substr(0, colon).find_first_of(kSpaceAndControls) != std::string_view::npos) {
+    if (line.substr(0, colon).find_first_of(kBlanks) != std::string_view::npos) {
         return false;
     }
     return std::none_of(line.begin(), line.end(), [](char c) { return c != '\t' && IsControl(c); });
@@ -50,9 +50,9 @@ bool NameIs(std::string_view line, std::string_view name) {
 
 std::string_view ValueOf(std::string_view line) {
     std::string_view value = line.substr(line.find(':') + 1);
-    std::size_t start = value.find_first_not_of(kSpaceAndControls);
+    std::size_t start = value.find_first_not_of(kBlanks);
     if (start == std::string_view::npos) return {};
-    std::size_t end = value.find_last_not_of(kSpaceAndControls);
+    std::size_t end = value.find_last_not_of(kBlanks);
     return value.substr(start, end + 1 - start);
 }
 

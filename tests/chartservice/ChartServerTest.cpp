@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <future>
 #include <thread>
 
@@ -110,6 +114,21 @@ INSTANTIATE_TEST_SUITE_P(
                               kDefaults.headerLines, kDefaults.headerBlockBytes + 1, 431,
                               "the request's header block is too large\n"}),
     chartservice_test::ByLabel());
+
+// Closing with the peer's bytes unread would reset the connection.
+TEST(ChartServerTest, PeerThatEndsBeforeTheBlockIsClosedCleanly) {
+    RunningServer server(RequestLimits{});
+    int fd = chartservice_test::ConnectLoopback(server.Port());
+    ASSERT_GE(fd, 0);
+    std::string_view half = "GET /chart?cht=qr&chs=50x50";
+    ASSERT_EQ(::send(fd, half.data(), half.size(), 0), static_cast<ssize_t>(half.size()));
+    ::shutdown(fd, SHUT_WR);
+    pollfd entry{fd, POLLIN, 0};
+    ASSERT_EQ(::poll(&entry, 1, 10000), 1);
+    char byte;
+    EXPECT_EQ(::recv(fd, &byte, 1, 0), 0) << std::strerror(errno);
+    ::close(fd);
+}
 
 TEST(ChartServerTest, AnswersHeadWithoutBody) {
     RunningServer server(RequestLimits{});
