@@ -35,7 +35,7 @@ class ConnectionGate {
     ConnectionGate(const ConnectionGate&) = delete;
     ConnectionGate& operator=(const ConnectionGate&) = delete;
 
-    // Serves until the stop signal; false when epoll could not be set up.
+    // Serves until the stop signal; false when epoll could not be set up or failed.
     bool Run();
 
   private:
