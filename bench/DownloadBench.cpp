@@ -6,10 +6,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 #include <optional>
 
+#include "TakeFlag.h"
 #include "chartservice/LoopbackChartServer.h"
 #include "framework/files/GetFolderItem.h"
 #include "framework/gui/Runtime.h"
@@ -126,24 +126,10 @@ void BM_NeverAnsweringServerCpu(benchmark::State& state) {
 }
 BENCHMARK(BM_NeverAnsweringServerCpu)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Takes --chart_host=... out of the arguments before the library sees them.
-void TakeChartHostArgument(int& argc, char** argv) {
-    constexpr const char* kFlag = "--chart_host=";
-    int kept = 1;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], kFlag, std::strlen(kFlag)) == 0) {
-            chartHostArgument = argv[i] + std::strlen(kFlag);
-        } else {
-            argv[kept++] = argv[i];
-        }
-    }
-    argc = kept;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    TakeChartHostArgument(argc, argv);
+    chartHostArgument = TakeFlag(argc, argv, "--chart_host=");
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

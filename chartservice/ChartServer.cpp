@@ -1,220 +1,204 @@
 #include "chartservice/ChartServer.h"
 
+#include <microhttpd.h>
 #include <netdb.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <array>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <thread>
+#include <vector>
 
 #include "chartservice/ChartAnswer.h"
+#include "chartservice/ConnectionGate.h"
+#include "chartservice/Refusal.h"
 
 namespace chartservice {
 namespace {
+
+constexpr unsigned kWorkers = 8;
+constexpr unsigned kConnectionsPerWorker = 1024;
+// libmicrohttpd takes a connection's memory pool of up to 32 KiB from malloc, and maps and
+// unmaps a larger one for each connection, which halves the throughput. So the workers take
+// requests of up to 16 KiB in 32 KiB pools, and one more worker takes the longer ones.
+constexpr std::size_t kSmallPool = 32 * 1024;
+constexpr std::size_t kSmallRequest = 16 * 1024;
 
 std::string_view QueryOf(std::string_view target) {
     std::size_t question = target.find('?');
     return question == std::string_view::npos ? std::string_view() : target.substr(question + 1);
 }
 
-bool HasBody(const httplib::Request& request) {
-    return request.has_header("Transfer-Encoding") ||
-           (request.has_header("Content-Length") &&
-            request.get_header_value("Content-Length") != "0");
-}
+ChartAnswer RefusalOf(int status) { return {status, "text/plain", RefusalReason(status)}; }
 
-struct Refusal {
-    int status;
-    const char* phrase;  // the status line's
-    const char* reason;  // the body's line
-};
-
-constexpr std::array<Refusal, 7> kRefusals{{
-    {400, "Bad Request", "bad request"},
-    {404, "Not Found", "not found"},
-    {408, "Request Timeout", "the request did not arrive in time"},
-    {413, "Payload Too Large", "requests with a body are refused"},
-    {414, "URI Too Long", "the request line is too long"},
-    {431, "Request Header Fields Too Large", "the request's header block is too large"},
-    {500, "Internal Server Error", "internal error"},
-}};
-
-const Refusal& RefusalFor(int status) {
-    for (const Refusal& refusal : kRefusals) {
-        if (refusal.status == status) return refusal;
+ChartAnswer AnswerRequest(std::string_view method, std::string_view path, std::string_view target) {
+    if ((method != MHD_HTTP_METHOD_GET && method != MHD_HTTP_METHOD_HEAD) || path != "/chart") {
+        return RefusalOf(404);
     }
-    return kRefusals[0];
-}
-
-std::string ReasonFor(int status) { return std::string(RefusalFor(status).reason) + "\n"; }
-
-// An answer written straight to the socket, for a request that httplib never sees.
-void WriteRefusal(BoundedSocketStream& stream, int status) {
-    std::string body = ReasonFor(status);
-    std::string answer =
-        "HTTP/1.1 " + std::to_string(status) + " " + RefusalFor(status).phrase +
-        "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(body.size()) +
-        "\r\nConnection: close\r\n\r\n" + body;
-    std::size_t sent = 0;
-    while (sent < answer.size()) {
-        ssize_t n = stream.write(answer.data() + sent, answer.size() - sent);
-        if (n <= 0) return;
-        sent += static_cast<std::size_t>(n);
+    try {
+        return AnswerChartQuery(QueryOf(target));
+    } catch (...) {
+        // Nothing may be thrown into libmicrohttpd's C code.
+        return RefusalOf(500);
     }
 }
 
-// Ends the sending side and reads what the peer still sends, for a short while, before the
-// socket closes: closing with unread bytes would reset the connection and could destroy the
-// answer before the peer has read it.
-void CloseGently(int socket) {
-    ::shutdown(socket, SHUT_WR);
-    timeval wait{0, 200 * 1000};
-    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-    char discard[4096];
-    for (int reads = 0; reads < 64; ++reads) {
-        if (::recv(socket, discard, sizeof discard, 0) <= 0) break;
-    }
-    ::close(socket);
+// libmicrohttpd gives the path decoded and the query split; the chart query is read from the
+// target as it came, so it keeps it from the request line for the handler.
+void* KeepTarget(void*, const char* uri, MHD_Connection*) { return new std::string(uri); }
+
+void ForgetTarget(void*, MHD_Connection*, void** context, MHD_RequestTerminationCode) {
+    delete static_cast<std::string*>(*context);
+    *context = nullptr;
 }
 
-// Why the host cannot be listened on as getaddrinfo says, or nothing when it resolves.
-std::string ResolveFailure(const std::string& host) {
+// The gate has seen the whole header block and no body announced, so the first call answers.
+MHD_Result Serve(void*, MHD_Connection* connection, const char* path, const char* method,
+                 const char*, const char*, size_t*, void** context) {
+    const auto* target = static_cast<const std::string*>(*context);
+    ChartAnswer answer = AnswerRequest(method, path, target ? *target : std::string());
+    MHD_Response* response = MHD_create_response_from_buffer(answer.body.size(), answer.body.data(),
+                                                             MHD_RESPMEM_MUST_COPY);
+    if (response == nullptr) return MHD_NO;
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, answer.contentType.c_str());
+    MHD_add_response_header(response, MHD_HTTP_HEADER_CONNECTION, "close");
+    MHD_Result queued = MHD_queue_response(connection, answer.status, response);
+    MHD_destroy_response(response);
+    return queued;
+}
+
+// A worker whose connections have `memory` for the request, its headers' entries and the
+// answer's header lines.
+MHD_Daemon* StartWorker(const RequestLimits& limits, std::size_t memory) {
+    auto timeoutSeconds = static_cast<unsigned>(std::max<std::chrono::seconds::rep>(
+        std::chrono::ceil<std::chrono::seconds>(limits.deadline).count(), 1));
+    return MHD_start_daemon(MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_NO_LISTEN_SOCKET | MHD_USE_ITC,
+                            0, nullptr, nullptr, &Serve, nullptr, MHD_OPTION_CONNECTION_TIMEOUT,
+                            timeoutSeconds, MHD_OPTION_CONNECTION_MEMORY_LIMIT, memory,
+                            MHD_OPTION_CONNECTION_LIMIT, kConnectionsPerWorker,
+                            MHD_OPTION_URI_LOG_CALLBACK, &KeepTarget, nullptr,
+                            MHD_OPTION_NOTIFY_COMPLETED, &ForgetTarget, nullptr, MHD_OPTION_END);
+}
+
+// Why the host cannot be listened on as getaddrinfo says, or nothing when it resolves; the
+// addresses found go to `found`.
+std::string Resolve(const std::string& host, int port, addrinfo** found) {
     addrinfo hints{};
     hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_PASSIVE;
-    addrinfo* found = nullptr;
-    int failure = ::getaddrinfo(host.c_str(), "0", &hints, &found);
-    if (failure != 0) return ::gai_strerror(failure);
-    ::freeaddrinfo(found);
-    return {};
+    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+    int failure = ::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, found);
+    return failure == 0 ? std::string() : ::gai_strerror(failure);
 }
 
-// Only SO_REUSEADDR: httplib's default also sets SO_REUSEPORT, which lets a second server
-// bind the same port without a word and take half the connections.
-void ReuseAddressOnly(int socket) {
+// A listening socket on the address, or -1 with errno set. Only SO_REUSEADDR: SO_REUSEPORT
+// would let a second server bind the same port without a word and take half the connections.
+int Listen(const addrinfo& address) {
+    int socket = ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
+                          address.ai_protocol);
+    if (socket < 0) return -1;
     int yes = 1;
     ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    if (::bind(socket, address.ai_addr, address.ai_addrlen) == 0 &&
+        ::listen(socket, SOMAXCONN) == 0) {
+        return socket;
+    }
+    int failure = errno;
+    ::close(socket);
+    errno = failure;
+    return -1;
 }
 
-class BoundedServer : public httplib::Server {
-  public:
-    explicit BoundedServer(StreamLimits limits) : limits_(limits) {}
-
-    // httplib 0.11 queues only 5 connections; 8 parallel clients already overflow that and
-    // wait a second for the retried SYN.
-    void WidenBacklog() { ::listen(svr_sock_, SOMAXCONN); }
-
-  private:
-    // httplib's own socket stream reads a line of any length into memory before it checks it;
-    // here the header block is received within the limits first, and only a whole one is
-    // handed to httplib.
-    bool process_and_close_socket(socket_t sock) override {
-        BoundedSocketStream stream(sock, limits_);
-        bool served = false;
-        switch (stream.ReceiveHeaderBlock()) {
-            case HeaderBlock::Complete: {
-                bool closed = false;
-                served = process_request(stream, true, closed, nullptr);
-                break;
-            }
-            case HeaderBlock::LineTooLong:
-                WriteRefusal(stream, 414);
-                break;
-            case HeaderBlock::HeadersTooLong:
-                WriteRefusal(stream, 431);
-                break;
-            case HeaderBlock::TimedOut:
-                WriteRefusal(stream, 408);
-                break;
-            case HeaderBlock::Ended:
-                break;
-        }
-        CloseGently(sock);
-        return served;
+int PortOf(int socket) {
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    if (::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return 0;
+    if (address.ss_family == AF_INET6) {
+        return ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
     }
-
-    StreamLimits limits_;
-};
+    return ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
+}
 
 }  // namespace
 
 class ChartServer::Impl {
   public:
-    explicit Impl(StreamLimits limits) : server(limits) {
-        server.set_socket_options(ReuseAddressOnly);
-        server.set_payload_max_length(0);
-        server.Get("/chart", [](const httplib::Request& request, httplib::Response& response) {
-            // httplib reads no body of a GET; refuse it here as for the other methods.
-            if (HasBody(request)) {
-                response.status = 413;
-                return;
-            }
-            ChartAnswer answer = AnswerChartQuery(QueryOf(request.target));
-            response.status = answer.status;
-            response.set_content(answer.body, answer.contentType.c_str());
-        });
-        server.set_error_handler(httplib::Server::HandlerWithResponse(
-            [](const httplib::Request&, httplib::Response& response) {
-                using Handling = httplib::Server::HandlerResponse;
-                if (!response.body.empty()) return Handling::Unhandled;
-                response.set_content(ReasonFor(response.status), "text/plain");
-                return Handling::Handled;
-            }));
-        server.set_exception_handler(
-            [](const httplib::Request&, httplib::Response& response, std::exception_ptr) {
-                response.status = 500;
-                response.set_content(ReasonFor(500), "text/plain");
-            });
+    explicit Impl(RequestLimits limits)
+        : limits(limits), stopSignal(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+    ~Impl() {
+        if (listener >= 0) ::close(listener);
+        ::close(stopSignal);
     }
 
-    BoundedServer server;
-    std::atomic<bool> bound{false};
-    std::atomic<bool> runEntered{false};
-    std::atomic<bool> runEnded{false};
+    void Serve() {
+        std::vector<MHD_Daemon*> workers;
+        for (unsigned i = 0; i < kWorkers; ++i) {
+            if (MHD_Daemon* worker = StartWorker(limits, kSmallPool)) workers.push_back(worker);
+        }
+        MHD_Daemon* longRequests = StartWorker(limits, limits.headerBlockBytes + kSmallPool);
+        if (workers.size() == kWorkers && longRequests != nullptr) {
+            std::size_t next = 0;
+            ConnectionGate gate(
+                listener, stopSignal, limits,
+                [&](int socket, const sockaddr* peer, socklen_t length, std::size_t received) {
+                    MHD_Daemon* worker = workers[next];
+                    if (received > kSmallRequest) {
+                        worker = longRequests;
+                    } else {
+                        next = (next + 1) % workers.size();
+                    }
+                    MHD_add_connection(worker, socket, peer, length);
+                });
+            gate.Run();
+        }
+        for (MHD_Daemon* worker : workers) MHD_stop_daemon(worker);
+        if (longRequests != nullptr) MHD_stop_daemon(longRequests);
+    }
+
+    RequestLimits limits;
+    int listener = -1;
+    int stopSignal;
     std::atomic<bool> stopRequested{false};
 };
 
-ChartServer::ChartServer(StreamLimits limits) : impl_(std::make_unique<Impl>(limits)) {}
+ChartServer::ChartServer(RequestLimits limits) : impl_(std::make_unique<Impl>(limits)) {}
 
 ChartServer::~ChartServer() { Stop(); }
 
 ServerBinding ChartServer::Bind(const std::string& host, int port) {
     ServerBinding binding;
-    // httplib does not say why it failed, and errno says nothing of a name that resolves to
-    // nothing, so resolve it first.
-    if (std::string failure = ResolveFailure(host); !failure.empty()) {
-        binding.error = "cannot listen on " + host + ":" + std::to_string(port) + ": " + failure;
+    std::string where = "cannot listen on " + host + ":" + std::to_string(port);
+    addrinfo* found = nullptr;
+    if (std::string failure = Resolve(host, port, &found); !failure.empty()) {
+        binding.error = where + ": " + failure;
         return binding;
     }
-    errno = 0;
-    int bound = port == 0 ? impl_->server.bind_to_any_port(host)
-                          : (impl_->server.bind_to_port(host, port) ? port : -1);
-    if (bound <= 0) {
-        binding.error = "cannot listen on " + host + ":" + std::to_string(port);
-        if (errno != 0) binding.error += std::string(": ") + std::strerror(errno);
+    int failure = 0;
+    for (addrinfo* address = found; address != nullptr && impl_->listener < 0;
+         address = address->ai_next) {
+        impl_->listener = Listen(*address);
+        failure = errno;
+    }
+    ::freeaddrinfo(found);
+    if (impl_->listener < 0) {
+        binding.error = where + ": " + std::strerror(failure);
         return binding;
     }
-    impl_->server.WidenBacklog();
-    impl_->bound = true;
-    binding.port = bound;
+    binding.port = PortOf(impl_->listener);
     return binding;
 }
 
 void ChartServer::Run() {
-    impl_->runEntered = true;
-    if (impl_->bound && !impl_->stopRequested) impl_->server.listen_after_bind();
-    impl_->runEnded = true;
+    if (impl_->listener >= 0 && !impl_->stopRequested) impl_->Serve();
 }
 
 void ChartServer::Stop() {
     impl_->stopRequested = true;
-    if (!impl_->runEntered) return;
-    // httplib's stop does nothing until its loop runs, so wait for one or the other.
-    while (!impl_->server.is_running() && !impl_->runEnded) std::this_thread::yield();
-    impl_->server.stop();
+    std::uint64_t one = 1;
+    // The counter stays readable, so a Run that starts later sees it too.
+    [[maybe_unused]] ssize_t written = ::write(impl_->stopSignal, &one, sizeof one);
 }
 
 }  // namespace chartservice

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "chartservice/BoundedSocketStream.h"
+#include "chartservice/RequestLimits.h"
 
 namespace chartservice {
 
@@ -15,15 +15,19 @@ struct ServerBinding {
     explicit operator bool() const { return error.empty(); }
 };
 
-// The chart service over HTTP (cpp-httplib): GET or HEAD /chart answers as AnswerChartQuery
-// says; any other path gets 404, a request with a body 413, a request line longer than the
-// limits allow 414, a larger header block 431, a request that does not arrive in time 408, a
-// failure inside the service 500; every such answer carries a one-line text/plain reason. Each
-// connection carries one request and is then closed. Requests are served in parallel on
-// httplib's thread pool.
+// The chart service over HTTP: GET or HEAD /chart answers as AnswerChartQuery says, whatever
+// other headers (Range, If-Range and the like) the request carries; any other path gets 404, a
+// request with a body 413, a request line longer than the limits allow 414, a larger header
+// block 431, a malformed one 400, a request that does not arrive within the deadline from its
+// accept 408, a failure inside the service 500; every such answer carries a one-line
+// text/plain reason. Each connection carries one request and is then closed.
+//
+// One thread holds the connections until their header blocks are whole (ConnectionGate), so
+// slow clients cost descriptors, not workers; whole requests are served by libmicrohttpd on
+// a pool of epoll threads.
 class ChartServer {
   public:
-    explicit ChartServer(StreamLimits limits = {});
+    explicit ChartServer(RequestLimits limits = {});
     ~ChartServer();
     ChartServer(const ChartServer&) = delete;
     ChartServer& operator=(const ChartServer&) = delete;
@@ -34,8 +38,7 @@ class ChartServer {
     ServerBinding Bind(const std::string& host, int port);
 
     // Serves until Stop; returns at once when Bind has not succeeded or Stop came first.
-    // Connections taken before Stop are served first, so a client still sending its request
-    // can hold the return up to the read deadline.
+    // Requests still in progress at Stop are cut off.
     void Run();
 
     // Makes Run return; may be called from any thread, at any time, more than once.

@@ -13,7 +13,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::signal(SIGPIPE, SIG_IGN);
-    ChartServer server;
+    RequestLimits limits;
+    limits.deadline = std::chrono::seconds(parse.options.requestTimeoutSeconds);
+    ChartServer server(limits);
     ShutdownSignals signals([&server] { server.Stop(); });
     ServerBinding binding = server.Bind(parse.options.host, parse.options.port);
     if (!binding) {

@@ -1,7 +1,7 @@
 # Shared by the two set-up commands: the Debian packages and the build.
 
 # libxml2-dev and liblzma-dev: the stand-in host links libxml2 and what it needs statically.
-VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev libxml2-dev liblzma-dev libcpp-httplib-dev"
+VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libqrencode-dev libpng-dev libxml2-dev liblzma-dev libmicrohttpd-dev"
 # locales: the German locale that the text tests build, to read numbers under a comma locale.
 # fonts-ipafont-gothic: real Japanese glyph widths for the tests that texts fit their controls.
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core fonts-ipafont-gothic zbar-tools locales"

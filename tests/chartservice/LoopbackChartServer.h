@@ -11,7 +11,7 @@ namespace chartservice_test {
 // until this goes. Throws std::runtime_error when it cannot listen.
 class LoopbackChartServer {
   public:
-    explicit LoopbackChartServer(chartservice::StreamLimits limits = {}) : server_(limits) {
+    explicit LoopbackChartServer(chartservice::RequestLimits limits = {}) : server_(limits) {
         auto binding = server_.Bind("127.0.0.1", 0);
         if (!binding) throw std::runtime_error(binding.error);
         port_ = binding.port;

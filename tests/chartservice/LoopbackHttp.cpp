@@ -14,20 +14,6 @@ namespace {
 
 constexpr int kPatienceMs = 10000;
 
-int Connect(int port) {
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return -1;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -50,6 +36,20 @@ void SendAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
+int ConnectLoopback(int port) {
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 std::optional<std::string> HttpReply::Header(std::string_view name) const {
     std::size_t start = 0;
     while (start < headers.size()) {
@@ -68,14 +68,14 @@ std::optional<std::string> HttpReply::Header(std::string_view name) const {
 }
 
 void SendAndLeave(int port, std::string_view bytes) {
-    int fd = Connect(port);
+    int fd = ConnectLoopback(port);
     if (fd < 0) return;
     SendAll(fd, bytes);
     ::close(fd);
 }
 
 std::string Exchange(int port, std::string_view request, RequestEnd end) {
-    int fd = Connect(port);
+    int fd = ConnectLoopback(port);
     if (fd < 0) return {};
     SendAll(fd, request);
     if (end == RequestEnd::HalfClose) ::shutdown(fd, SHUT_WR);

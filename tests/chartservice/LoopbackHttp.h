@@ -20,6 +20,9 @@ struct HttpReply {
 // request end, or keeps it open as the palette does.
 enum class RequestEnd { HalfClose, KeepOpen };
 
+// A socket connected to 127.0.0.1:port, or -1.
+int ConnectLoopback(int port);
+
 // Connects to 127.0.0.1:port, sends the bytes, and reads until the server closes the
 // connection or 10 s pass; gives everything that came. A send that the server cuts short is
 // not an error: what it answered is still read.

@@ -43,18 +43,22 @@ int PortOf(const std::string& line) {
 
 }  // namespace
 
-QrchartdProcess::QrchartdProcess(const std::vector<std::string>& arguments) {
+QrchartdProcess::QrchartdProcess(const std::vector<std::string>& arguments)
+    : QrchartdProcess(QRCHARTD_PATH, arguments) {}
+
+QrchartdProcess::QrchartdProcess(const std::string& program,
+                                 const std::vector<std::string>& arguments) {
     int output[2];
     if (::pipe2(output, O_CLOEXEC) != 0) return;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    std::vector<std::string> words{QRCHARTD_PATH};
+    std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
-    if (posix_spawn(&pid_, QRCHARTD_PATH, &actions, nullptr, argv.data(), environ) != 0) {
+    if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
         pid_ = -1;
     }
     posix_spawn_file_actions_destroy(&actions);

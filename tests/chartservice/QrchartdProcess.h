@@ -12,6 +12,8 @@ namespace chartservice_test {
 class QrchartdProcess {
   public:
     explicit QrchartdProcess(const std::vector<std::string>& arguments = {"--port", "0"});
+    // The same for another qrchartd program, such as an earlier build to compare with.
+    QrchartdProcess(const std::string& program, const std::vector<std::string>& arguments);
     ~QrchartdProcess();
     QrchartdProcess(const QrchartdProcess&) = delete;
     QrchartdProcess& operator=(const QrchartdProcess&) = delete;
@@ -20,6 +22,8 @@ class QrchartdProcess {
     const std::string& ReadyLine() const { return readyLine_; }
     // The port in the ready line, or 0.
     int Port() const { return port_; }
+    // The process, or -1 when it could not be started or has ended.
+    pid_t Pid() const { return pid_; }
 
     // Sends the signal and waits up to 10 s for the process to end; gives its exit status as
     // waitpid reports it, or -1 when it did not end in time.
