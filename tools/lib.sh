@@ -5,7 +5,7 @@ VEMO_BUILD_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev l
 # locales: the German locale that the text tests build, to read numbers under a comma locale.
 # fonts-ipafont-gothic: real Japanese glyph widths for the tests that texts fit their controls.
 VEMO_TEST_PACKAGES="libgtest-dev libgmock-dev fonts-dejavu-core fonts-ipafont-gothic zbar-tools locales"
-# Only for -DVEMO_BUILD_BENCHMARKS=ON.
+# For -DVEMO_BUILD_BENCHMARKS=ON, which the test command builds (and does not run).
 VEMO_BENCH_PACKAGES="libbenchmark-dev"
 # Only for -DVEMO_BUILD_FUZZERS=ON: clang and its libFuzzer and sanitizer runtimes.
 VEMO_FUZZ_PACKAGES="clang libclang-rt-14-dev"
@@ -23,11 +23,13 @@ install_packages() {
 }
 
 # build_tree ON|OFF [target...]: configures build/ with or without the tests, then builds the
-# targets (all of them when none is named).
+# targets (all of them when none is named). With the tests come the benchmarks, built only, so
+# that a change that breaks one fails the test command too.
 build_tree() {
     tests=$1
     shift
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$tests"
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING="$tests" \
+        -DVEMO_BUILD_BENCHMARKS="$tests"
     if [ "$#" -eq 0 ]; then
         cmake --build build
     else
