@@ -1,19 +1,14 @@
 #include "BareCalls.h"
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <vector>
 
+#include "ProgramRun.h"
 #include "chartservice/LoopbackHttp.h"
-
-extern char** environ;
 
 namespace bare_calls {
 namespace {
@@ -28,22 +23,7 @@ double CpuMs(int who) {
 
 }  // namespace
 
-void Spawn(const std::string& program) {
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int error = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    if (error != 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0) {
-        throw std::runtime_error(program + " failed");
-    }
-}
-
-void SpawnTrue() { Spawn("/bin/true"); }
+void SpawnTrue() { bench::RunProgram("/bin/true"); }
 
 void ChartGet(int port, const std::string& target) {
     const chartservice_test::HttpReply reply = chartservice_test::Get(port, target);

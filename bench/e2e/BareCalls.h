@@ -7,9 +7,7 @@
 // chart service cost without the palette in between.
 namespace bare_calls {
 
-// posix_spawn of the program without arguments, standard output to /dev/null, and its wait;
-// throws when it does not exit 0.
-void Spawn(const std::string& program);
+// bench::RunProgram of /bin/true.
 void SpawnTrue();
 
 // One GET of the target from 127.0.0.1:port on a new connection, as the palette asks;

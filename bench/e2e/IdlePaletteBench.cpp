@@ -15,6 +15,7 @@
 #include "BareCalls.h"
 #include "CountingScriptRunner.h"
 #include "PaletteSession.h"
+#include "ProgramRun.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -36,7 +37,7 @@ void RunLoopFor(int ms) {
 // The CPU of one bare spawn of the program, this process's side and the child's, in ms.
 double SpawnCpuMs(const std::string& program) {
     const double before = bare_calls::ProcessCpuMs();
-    for (int i = 0; i < kBaselineSpawns; ++i) bare_calls::Spawn(program);
+    for (int i = 0; i < kBaselineSpawns; ++i) bench::RunProgram(program);
     return (bare_calls::ProcessCpuMs() - before) / kBaselineSpawns;
 }
 
@@ -117,7 +118,7 @@ void BM_Bare169EverySecond(benchmark::State& state) {
         const double before = bare_calls::ProcessCpuMs();
         auto next = std::chrono::steady_clock::now();
         for (int i = 0; i < calls; ++i) {
-            bare_calls::Spawn(program);
+            bench::RunProgram(program);
             next += std::chrono::seconds(1);
             std::this_thread::sleep_until(next);
         }

@@ -1,44 +1,20 @@
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
-#include <vector>
 
+#include "ProgramRun.h"
 #include "chartservice/ChartRenderer.h"
-
-extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
+using bench::RunProgram;
 
 const fs::path kScripts = fs::path(VEMO_BENCH_BIN_DIR) / "hostscripts";
-
-// Runs the program as the palette does (no shell, standard output to a pipe's stand-in) and
-// waits for it; throws when it fails.
-void Spawn(const std::string& program, const std::vector<std::string>& arguments = {}) {
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int error = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    if (error != 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0) {
-        throw std::runtime_error(program + " failed");
-    }
-}
 
 // A host folder of its own, with a 200-pixel QR code to place, like the palette's downloads.
 class HostFolder {
@@ -57,7 +33,7 @@ class HostFolder {
 
     fs::path Image() const { return path_ / "code.png"; }
     fs::path Document() const { return path_ / "document.svg"; }
-    void Place() const { Spawn((kScripts / "171").string(), {Image().string(), "20", "20"}); }
+    void Place() const { RunProgram((kScripts / "171").string(), {Image().string(), "20", "20"}); }
 
   private:
     fs::path path_;
@@ -66,13 +42,13 @@ class HostFolder {
 // Each measures wall time, and runs until that reaches the minimum: the programs' own CPU time
 // is not the benchmark's, and would keep it running for minutes.
 void BM_SpawnTrue(benchmark::State& state) {
-    for (auto _ : state) Spawn("/bin/true");
+    for (auto _ : state) RunProgram("/bin/true");
 }
 BENCHMARK(BM_SpawnTrue)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Frontmost169(benchmark::State& state) {
     const HostFolder folder;
-    for (auto _ : state) Spawn((kScripts / "169").string());
+    for (auto _ : state) RunProgram((kScripts / "169").string());
 }
 BENCHMARK(BM_Frontmost169)->Unit(benchmark::kMillisecond)->UseRealTime();
 
